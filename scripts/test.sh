@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what the build needs, builds every preset and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+
+for preset in linux linux-asan win64 win32; do
+  echo "==== build: $preset"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+done
+
+for preset in linux linux-asan win64; do
+  echo "==== test: $preset"
+  ctest --preset "$preset"
+done

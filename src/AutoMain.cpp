@@ -1,0 +1,108 @@
+#include "AutoMain.h"
+
+TAutoForm* AutoForm = nullptr;
+
+namespace {
+
+const TPublishedField Fields[] = {
+    Published("Image1", &TAutoForm::Image1), Published("Image2", &TAutoForm::Image2),
+    Published("Image3", &TAutoForm::Image3), Published("Image4", &TAutoForm::Image4),
+    Published("Image5", &TAutoForm::Image5), Published("Image6", &TAutoForm::Image6),
+    Published("Image7", &TAutoForm::Image7), Published("Image8", &TAutoForm::Image8),
+};
+
+const TPublishedMethod Methods[] = {
+    Published("Image0MouseMove", &TAutoForm::Image0MouseMove),
+    Published("ImageXClick", &TAutoForm::ImageXClick),
+};
+
+constexpr const char* SetupCaption = "Quendra安装程序";
+constexpr const char* QuestionCaption = "询问";
+
+}  // namespace
+
+const TFormClass TAutoForm::FormClass = {"TAutoForm", Fields, Methods};
+
+TAutoForm::TAutoForm(TComponent* Owner) : TForm(Owner, FormClass) {
+  AppDir = ExtractFileDir(Application->ExeName);
+  if (AppDir.IsEmpty() || AppDir[AppDir.Length()] != PathDelim) AppDir += PathDelim;
+}
+
+TAutoForm::~TAutoForm() = default;
+
+void TAutoForm::Image0MouseMove(TObject*, TShiftState, int, int) {}
+
+void TAutoForm::ImageXClick(TObject* Sender) {
+  if (auto* Entry = dynamic_cast<TComponent*>(Sender)) LaunchItem(Entry->Tag);
+}
+
+void TAutoForm::LaunchItem(int Tag) {
+  switch (Tag) {
+    case 7:
+      Close();
+      return;
+    case 2: {
+      if (!ConfirmDatabaseSetup()) return;
+      if (Win32MajorVersion < 6) {
+        SetItem("MSDE");
+        LaunchSetup("");
+        return;
+      }
+      const int Answer = MessageBoxA(Application->Handle,
+                                     "请确认您的当前操作系统是32位或者64位,<是>32位 <否>64位!",
+                                     QuestionCaption, MB_ICONQUESTION | MB_YESNO);
+      SetItem(Answer == IDYES ? "Microsoft SQL Server 2005 Express(32)"
+                              : "Microsoft SQL Server 2005 Express(64)");
+      LaunchSetup(" /settings \"" + ItemDir + "setup.ini\" ");
+      return;
+    }
+    case 3: SetItem("KVServer"); break;
+    case 4: SetItem("KVClient"); break;
+    case 5: SetItem("KVPos"); break;
+    case 6: SetItem("KVSaaSServer"); break;
+    case 8: SetItem("KVSaaSClient"); break;
+    default:
+      // No entry carries any other tag.
+      return;
+  }
+  LaunchSetup("");
+}
+
+// Points ItemDir and ItemFile at the setup program in SubFolder of AppDir.
+void TAutoForm::SetItem(const char* SubFolder) {
+  ItemDir = AppDir;
+  ItemDir += SubFolder;
+  ItemDir += PathDelim;
+  ItemFile = ItemDir;
+  ItemFile += "Setup.exe";
+}
+
+// Starts ItemFile from ItemDir as its working directory, or tells which of
+// the two is missing; the current directory is AppDir again afterwards.
+void TAutoForm::LaunchSetup(const AnsiString& Parameters) {
+  if (!SetCurrentDir(ItemDir)) {
+    Application->MessageBox(("文件夹 '" + ItemDir + "' 不存在！").c_str(), SetupCaption, 0);
+  } else if (FileExists(ItemFile)) {
+    ShellExecuteA(Handle, "open", ItemFile.c_str(), Parameters.c_str(), nullptr, SW_SHOWNORMAL);
+  } else {
+    Application->MessageBox(("文件 '" + ItemFile + "' 不存在！").c_str(), SetupCaption, 0);
+  }
+  SetCurrentDir(AppDir);
+}
+
+// Asks before reinstalling over an SQL Server found in the registry; false
+// when the user declines.
+bool TAutoForm::ConfirmDatabaseSetup() {
+  bool Installed;
+  {
+    TRegistry Registry;
+    Registry.RootKey = HKEY_LOCAL_MACHINE;
+    Installed = Registry.KeyExists("\\SOFTWARE\\Microsoft\\Microsoft SQL Server") ||
+                Registry.KeyExists("\\SOFTWARE\\Microsoft\\Microsoft SQL Server 2005 Redist");
+    Registry.CloseKey();
+  }  // the accessor is gone before any question opens
+  if (!Installed) return true;
+  return MessageBoxA(Application->Handle,
+                     "系统已经安装过MSDE或SQL Server 2005数据库,是否重新安装?", QuestionCaption,
+                     MB_ICONQUESTION | MB_YESNO) != IDNO;
+}

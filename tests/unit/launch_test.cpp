@@ -1,0 +1,136 @@
+// The component entries and the launch step: which folder and program each
+// entry starts, the two messages, and the current directory on every path.
+
+#include "menu_fixture.h"
+
+namespace {
+
+struct Entry {
+  int Tag;
+  const char* Folder;
+};
+
+// Every component entry, by tag (not by control: Image8 carries tag 6).
+const Entry ComponentEntries[] = {
+    {3, "KVServer"}, {4, "KVClient"}, {5, "KVPos"}, {6, "KVSaaSServer"}, {8, "KVSaaSClient"},
+};
+
+std::string FolderMessage(const std::string& Dir) { return "文件夹 '" + Dir + "' 不存在！"; }
+std::string FileMessage(const std::string& File) { return "文件 '" + File + "' 不存在！"; }
+
+class ComponentEntry : public MenuTest, public ::testing::WithParamInterface<Entry> {};
+
+TEST_P(ComponentEntry, StartsItsSetupFromItsOwnFolder) {
+  const Entry& E = GetParam();
+  Provide(E.Folder);
+  Click(E.Tag);
+
+  const fake::Launch Expected{MenuHandle(), "open", EntrySetup(E.Folder), "", std::nullopt,
+                              SW_SHOWNORMAL, EntryDir(E.Folder)};
+  ASSERT_EQ(World().Launches.size(), 1u);
+  EXPECT_EQ(World().Launches[0], Expected);
+  EXPECT_TRUE(World().Boxes.empty());
+  EXPECT_EQ(World().CurrentDir, Root);
+  EXPECT_FALSE(World().QuitRequested);
+}
+
+TEST_P(ComponentEntry, MissingFolderShowsOnlyTheFolderMessage) {
+  const Entry& E = GetParam();
+  Click(E.Tag);
+
+  const fake::Box Expected{fake::BoxKind::Application, fake::ApplicationHandle,
+                           FolderMessage(EntryDir(E.Folder)), "Quendra安装程序", 0};
+  ASSERT_EQ(World().Boxes.size(), 1u);
+  EXPECT_EQ(World().Boxes[0], Expected);
+  EXPECT_TRUE(World().FileQueries.empty()) << "the program must not be looked for";
+  EXPECT_TRUE(World().Launches.empty());
+  EXPECT_EQ(World().CurrentDir, Root);
+}
+
+TEST_P(ComponentEntry, MissingProgramShowsOnlyTheFileMessage) {
+  const Entry& E = GetParam();
+  fake::AddFolder(EntryDir(E.Folder));
+  fake::AddFile(OnDisc({E.Folder, "setup.ini"}));
+  Click(E.Tag);
+
+  const fake::Box Expected{fake::BoxKind::Application, fake::ApplicationHandle,
+                           FileMessage(EntrySetup(E.Folder)), "Quendra安装程序", 0};
+  ASSERT_EQ(World().Boxes.size(), 1u);
+  EXPECT_EQ(World().Boxes[0], Expected);
+  EXPECT_TRUE(World().Launches.empty());
+  EXPECT_EQ(World().CurrentDir, Root);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllComponents, ComponentEntry, ::testing::ValuesIn(ComponentEntries),
+                         [](const auto& Info) { return std::string(Info.param.Folder); });
+
+using LaunchStep = MenuTest;
+
+// The messages' exact bytes in code page 936, spelled out: no space between
+// the opening quote and the path, one after the closing quote, and the
+// full-width exclamation mark A3 A1 at the end.
+TEST_F(LaunchStep, MessagesHaveTheExactBytes) {
+#if defined(_WIN32)
+  const std::string FolderText = "\xCE\xC4\xBC\xFE\xBC\xD0 'D:\\KVServer\\' \xB2\xBB\xB4\xE6\xD4\xDA\xA3\xA1";
+  const std::string FileText = "\xCE\xC4\xBC\xFE 'D:\\KVServer\\Setup.exe' \xB2\xBB\xB4\xE6\xD4\xDA\xA3\xA1";
+#else
+  const std::string FolderText = "\xCE\xC4\xBC\xFE\xBC\xD0 '/KVServer/' \xB2\xBB\xB4\xE6\xD4\xDA\xA3\xA1";
+  const std::string FileText = "\xCE\xC4\xBC\xFE '/KVServer/Setup.exe' \xB2\xBB\xB4\xE6\xD4\xDA\xA3\xA1";
+#endif
+  const std::string Caption = "Quendra\xB0\xB2\xD7\xB0\xB3\xCC\xD0\xF2";
+
+  Click(3);
+  fake::AddFolder(EntryDir("KVServer"));
+  Click(3);
+
+  ASSERT_EQ(World().Boxes.size(), 2u);
+  EXPECT_EQ(World().Boxes[0].Text, FolderText);
+  EXPECT_EQ(World().Boxes[1].Text, FileText);
+  EXPECT_EQ(World().Boxes[0].Caption, Caption);
+  EXPECT_EQ(World().Boxes[1].Caption, Caption);
+}
+
+TEST_F(LaunchStep, EachRequestSetsItsOwnPaths) {
+  Provide("KVServer");
+  Provide("KVPos");
+  Click(3);
+  Click(5);
+  Click(4);  // KVClient is missing: its own folder is reported, not an earlier one
+
+  ASSERT_EQ(World().Launches.size(), 2u);
+  EXPECT_EQ(World().Launches[0].File, EntrySetup("KVServer"));
+  EXPECT_EQ(World().Launches[1].File, EntrySetup("KVPos"));
+  ASSERT_EQ(World().Boxes.size(), 1u);
+  EXPECT_EQ(World().Boxes[0].Text, FolderMessage(EntryDir("KVClient")));
+}
+
+TEST_F(LaunchStep, TheSameEntryCanBeStartedTwice) {
+  Provide("KVServer");
+  Click(3);
+  Click(3);
+  EXPECT_EQ(World().Launches.size(), 2u);
+}
+
+TEST_F(LaunchStep, ExitClosesWithoutAQuestion) {
+  Provide("KVServer");
+  Click(3);
+  Click(7);
+
+  EXPECT_TRUE(World().QuitRequested);
+  EXPECT_TRUE(World().Boxes.empty());
+  EXPECT_EQ(World().Launches.size(), 1u) << "nothing more is started";
+  EXPECT_TRUE(World().RegistryQueries.empty());
+}
+
+TEST_F(LaunchStep, TagsWithoutAnEntryDoNothing) {
+  for (const auto& E : ComponentEntries) Provide(E.Folder);
+  for (int Tag : {-1, 0, 1, 9, 100}) Click(Tag);
+
+  EXPECT_TRUE(World().Launches.empty());
+  EXPECT_TRUE(World().Boxes.empty());
+  EXPECT_TRUE(World().RegistryQueries.empty());
+  EXPECT_TRUE(World().DirChanges.empty()) << "the current directory was never touched";
+  EXPECT_FALSE(World().QuitRequested);
+}
+
+}  // namespace

@@ -1,0 +1,72 @@
+// The application folder and the file name functions it is made with.
+
+#include "menu_fixture.h"
+
+namespace {
+
+using ApplicationFolder = MenuTest;
+
+TEST_F(ApplicationFolder, AtTheDiscRootIsTheRootItself) {
+  Start(Root + "menu.exe");
+  Provide("KVServer");
+  Click(3);
+  ASSERT_EQ(World().Launches.size(), 1u);
+#if defined(_WIN32)
+  EXPECT_EQ(World().Launches[0].File, "D:\\KVServer\\Setup.exe");
+  EXPECT_EQ(World().CurrentDir, "D:\\");
+#else
+  EXPECT_EQ(World().Launches[0].File, "/KVServer/Setup.exe");
+  EXPECT_EQ(World().CurrentDir, "/");
+#endif
+}
+
+TEST_F(ApplicationFolder, InAFolderEndsWithExactlyOneDelimiter) {
+  Start(OnDisc({"cd", "menu.exe"}));
+  fake::AddFile(OnDisc({"cd", "KVServer", "Setup.exe"}));
+  Click(3);
+  ASSERT_EQ(World().Launches.size(), 1u);
+#if defined(_WIN32)
+  EXPECT_EQ(World().Launches[0].File, "D:\\cd\\KVServer\\Setup.exe");
+  EXPECT_EQ(World().Launches[0].CurrentDir, "D:\\cd\\KVServer\\");
+  EXPECT_EQ(World().CurrentDir, "D:\\cd\\");
+#else
+  EXPECT_EQ(World().Launches[0].File, "/cd/KVServer/Setup.exe");
+  EXPECT_EQ(World().Launches[0].CurrentDir, "/cd/KVServer/");
+  EXPECT_EQ(World().CurrentDir, "/cd/");
+#endif
+}
+
+struct DirCase {
+  const char* FileName;
+  const char* Dir;
+};
+
+class ExtractFileDirCase : public ::testing::TestWithParam<DirCase> {};
+
+TEST_P(ExtractFileDirCase, KeepsOnlyARootsDelimiter) {
+  EXPECT_EQ(ExtractFileDir(GetParam().FileName), AnsiString(GetParam().Dir));
+}
+
+#if defined(_WIN32)
+const DirCase DirCases[] = {
+    {"D:\\menu.exe", "D:\\"},
+    {"D:\\cd\\menu.exe", "D:\\cd"},
+    {"D:\\光盘 1\\menu.exe", "D:\\光盘 1"},
+    {"D:menu.exe", "D:"},
+    {"\\\\server\\share\\menu.exe", "\\\\server\\share"},
+    {"menu.exe", ""},
+    {"", ""},
+};
+#else
+const DirCase DirCases[] = {
+    {"/menu", "/"},
+    {"/cd/menu", "/cd"},
+    {"/media/光盘 1/menu", "/media/光盘 1"},
+    {"menu", ""},
+    {"", ""},
+};
+#endif
+
+INSTANTIATE_TEST_SUITE_P(Paths, ExtractFileDirCase, ::testing::ValuesIn(DirCases));
+
+}  // namespace

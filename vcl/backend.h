@@ -1,0 +1,65 @@
+#pragma once
+// The seam between the platform-neutral core and a backend: everything a
+// backend (GTK, Win32, or the tests' fake) must provide. A build links
+// exactly one backend. Texts cross this seam as code page 936 bytes; a
+// backend converts them where it talks to its platform, and only there.
+
+#include <vcl/ansistring.h>
+#include <vcl/types.h>
+
+namespace vcl {
+class TForm;
+}
+
+namespace vcl::backend {
+
+// ---- Process and files ----
+
+// The full path of the running executable.
+AnsiString ExecutablePath();
+// Makes Dir the current directory; false if it is missing or not a folder.
+bool ChangeCurrentDir(const AnsiString& Dir);
+// True for an existing file, false for a folder or nothing.
+bool IsFile(const AnsiString& Path);
+// The major version number of the Windows the program runs in (or, off
+// Windows, that the disc's setup programs would run in).
+int WindowsMajorVersion();
+
+// ---- Registry ----
+
+// What a backend holds open for one registry accessor.
+struct RegistrySession;
+RegistrySession* OpenRegistry();
+// True if Key (absolute from Root, without a leading backslash) can be
+// opened for reading; the key is closed again at once.
+bool KeyExists(RegistrySession& Session, HKEY Root, const AnsiString& Key);
+void CloseRegistry(RegistrySession* Session);
+
+// ---- Shell ----
+
+// Starts File by the shell's Operation and returns at once. Parameters and
+// Directory may be null. Returns a value greater than 32 on success.
+int StartShellOperation(HWND Owner, const char* Operation, const char* File, const char* Parameters,
+                        const char* Directory, int ShowCommand);
+
+// ---- Message boxes ----
+
+// A message box owned by the application window that disables every window
+// of the application while shown and afterwards gives activation back to
+// the window that had it. Returns the button chosen.
+int ApplicationMessageBox(const char* Text, const char* Caption, UINT Flags);
+// A message box owned by Owner that disables only its owner.
+int OwnedMessageBox(HWND Owner, const char* Text, const char* Caption, UINT Flags);
+
+// ---- Windows ----
+
+// The hidden application window.
+HWND ApplicationWindow();
+// Makes the native window of a fully read Form (not yet shown).
+HWND CreateFormWindow(TForm& Form);
+void DestroyFormWindow(HWND Window);
+// Shows Form's window and runs the message loop until QuitMessageLoop.
+void RunMessageLoop(TForm& MainForm);
+void QuitMessageLoop();
+
+}  // namespace vcl::backend

@@ -1,0 +1,36 @@
+#include <vcl/forms.h>
+
+#include "backend.h"
+
+namespace vcl {
+
+namespace {
+TApplication TheApplication;
+}  // namespace
+
+TApplication* Application = &TheApplication;
+
+TApplication::TApplication() : TComponent(nullptr) {}
+
+void TApplication::Initialize() {}
+
+void TApplication::Run() {
+  if (MainForm) backend::RunMessageLoop(*MainForm);
+}
+
+void TApplication::Terminate() { backend::QuitMessageLoop(); }
+
+void TApplication::ShowException(const Exception* E) {
+  constexpr UINT MB_ICONSTOP = 0x10;
+  MessageBox(E->Message.c_str(), Title.c_str(), MB_OK | MB_ICONSTOP);
+}
+
+int TApplication::MessageBox(LPCSTR Text, LPCSTR Caption, UINT Flags) {
+  return backend::ApplicationMessageBox(Text ? Text : "", Caption ? Caption : "", Flags);
+}
+
+AnsiString TApplication::GetExeName() const { return backend::ExecutablePath(); }
+
+HWND TApplication::GetHandle() const { return backend::ApplicationWindow(); }
+
+}  // namespace vcl

@@ -1,0 +1,24 @@
+#include <vcl/controls.h>
+#include <vcl/forms.h>
+
+#include <algorithm>
+
+namespace vcl {
+
+TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {}
+
+TControl::~TControl() { SetParent(nullptr); }
+
+void TControl::SetParent(TForm* Form) {
+  if (ParentForm == Form) return;
+  if (ParentForm) std::erase(ParentForm->Controls, this);
+  ParentForm = Form;
+  if (ParentForm) ParentForm->Controls.push_back(this);
+}
+
+void TControl::SetVisible(bool Value) {
+  if (Shown == Value) return;
+  Shown = Value;
+}
+
+}  // namespace vcl

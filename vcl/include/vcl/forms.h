@@ -1,0 +1,105 @@
+#pragma once
+// TForm and the application object.
+
+#include <vcl/controls.h>
+#include <vcl/sysutils.h>
+
+#include <memory>
+#include <span>
+#include <variant>
+#include <vector>
+
+namespace vcl {
+
+// What the form resource may refer to by name in a form class: its
+// published control fields and its published event handlers. This stands in
+// for the run-time type information that the form reader uses to connect
+// the resource to the class.
+struct TPublishedField {
+  const char* Name;
+  TImage* TForm::*Field;
+};
+
+struct TPublishedMethod {
+  using Notify = void (TForm::*)(TObject*);
+  using MouseMove = void (TForm::*)(TObject*, TShiftState, int, int);
+  const char* Name;
+  std::variant<Notify, MouseMove> Method;
+};
+
+struct TFormClass {
+  const char* ClassName;  // the form resource carries the upper-case name
+  std::span<const TPublishedField> Fields;
+  std::span<const TPublishedMethod> Methods;
+};
+
+template <class Form>
+constexpr TPublishedField Published(const char* Name, TImage* Form::*Field) {
+  return {Name, static_cast<TImage * TForm::*>(Field)};
+}
+template <class Form, class... Args>
+TPublishedMethod Published(const char* Name, void (Form::*Method)(Args...)) {
+  return {Name, static_cast<void (TForm::*)(Args...)>(Method)};
+}
+
+class TForm : public TControl {
+public:
+  TForm(TComponent* AOwner, const TFormClass& Class);
+  ~TForm() override;
+
+  const TFormClass& Class;
+
+  // The native window of the form, made when the form is built.
+  ReadOnlyProperty<TForm, HWND> Handle;
+
+  // Closes the form; closing the main form ends the application.
+  void Close();
+
+private:
+  friend class TControl;
+  std::vector<TControl*> Controls;  // bottom to top
+};
+
+class TApplication : public TComponent {
+public:
+  TApplication();
+
+  void Initialize();
+
+  // The application's title, shown for its taskbar entry.
+  AnsiString Title;
+
+  // Builds a form of class Form, stores it in *Reference and makes the first
+  // form created the main form. The application owns the form.
+  template <class Form>
+  void CreateForm(Form** Reference) {
+    auto* Created = new Form(this);
+    *Reference = Created;
+    if (!MainForm) MainForm = Created;
+  }
+
+  // Shows the main form and runs the message loop until it closes.
+  void Run();
+  // Ends the message loop.
+  void Terminate();
+
+  // Reports E to the user in a message box titled with the application's title.
+  void ShowException(const Exception* E);
+
+  // A message box owned by the application window; while it is shown every
+  // window of the application is disabled. Flags 0: one OK button, no icon.
+  int MessageBox(LPCSTR Text, LPCSTR Caption, UINT Flags = MB_OK);
+
+  AnsiString GetExeName() const;
+  HWND GetHandle() const;
+  // The full path of the program's executable file.
+  Property<TApplication, AnsiString, &TApplication::GetExeName> ExeName{this};
+  // The application window, the owner of the application's message boxes.
+  Property<TApplication, HWND, &TApplication::GetHandle> Handle{this};
+
+  TForm* MainForm = nullptr;
+};
+
+extern TApplication* Application;
+
+}  // namespace vcl

@@ -1,0 +1,38 @@
+#pragma once
+// File and system functions of the runtime library.
+
+#include <vcl/ansistring.h>
+
+namespace vcl {
+
+// The path delimiter of the platform the program is built for.
+#if defined(_WIN32)
+inline constexpr char PathDelim = '\\';
+inline constexpr char DriveDelim = ':';
+#else
+inline constexpr char PathDelim = '/';
+inline constexpr char DriveDelim = '\0';
+#endif
+
+// The base class of the exceptions the platform raises.
+class Exception {
+public:
+  explicit Exception(const AnsiString& Msg) : Message(Msg) {}
+  virtual ~Exception() = default;
+  AnsiString Message;
+};
+
+// The folder part of FileName: a drive or file system root keeps its
+// delimiter (D:\ or /), any other folder comes without a trailing one.
+AnsiString ExtractFileDir(const AnsiString& FileName);
+
+// Makes Dir the process's current directory; false if it cannot be entered.
+bool SetCurrentDir(const AnsiString& Dir);
+
+// True if a file (not a folder) exists at Path.
+bool FileExists(const AnsiString& Path);
+
+// The major version of the running Windows, as read at start-up.
+extern int Win32MajorVersion;
+
+}  // namespace vcl

@@ -1,0 +1,58 @@
+#pragma once
+// The Windows types and constants that the menu and the platform layer share.
+
+#include <cstdint>
+
+namespace vcl {
+
+struct HWND__;
+struct HINSTANCE__;
+struct HKEY__;
+using HWND = HWND__*;            // a window; opaque, its value belongs to the backend
+using HINSTANCE = HINSTANCE__*;
+using HKEY = HKEY__*;            // a registry root key
+using LPCSTR = const char*;
+using LPSTR = char*;
+using UINT = unsigned int;
+using INT = int;
+using BOOL = int;
+
+inline const HKEY HKEY_CLASSES_ROOT = reinterpret_cast<HKEY>(std::uintptr_t{0x80000000});
+inline const HKEY HKEY_CURRENT_USER = reinterpret_cast<HKEY>(std::uintptr_t{0x80000001});
+inline const HKEY HKEY_LOCAL_MACHINE = reinterpret_cast<HKEY>(std::uintptr_t{0x80000002});
+inline const HKEY HKEY_USERS = reinterpret_cast<HKEY>(std::uintptr_t{0x80000003});
+
+struct TPoint {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+  friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+
+// A rectangle in client coordinates: a point is inside when
+// Left <= x < Right and Top <= y < Bottom.
+struct TRect {
+  std::int32_t Left = 0;
+  std::int32_t Top = 0;
+  std::int32_t Right = 0;
+  std::int32_t Bottom = 0;
+  std::int32_t Width() const noexcept { return Right - Left; }
+  std::int32_t Height() const noexcept { return Bottom - Top; }
+  friend bool operator==(const TRect&, const TRect&) = default;
+};
+
+// Message box flags and answers.
+inline constexpr UINT MB_OK = 0x00;
+inline constexpr UINT MB_YESNO = 0x04;
+inline constexpr UINT MB_ICONQUESTION = 0x20;
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
+
+// Show commands.
+inline constexpr int SW_HIDE = 0;
+inline constexpr int SW_SHOWNORMAL = 1;
+inline constexpr int SW_SHOWMINIMIZED = 2;
+inline constexpr int SW_SHOWMAXIMIZED = 3;
+
+}  // namespace vcl
