@@ -7,6 +7,9 @@
 #include <vcl/ansistring.h>
 #include <vcl/types.h>
 
+#include <cstdint>
+#include <span>
+
 namespace vcl {
 class TForm;
 }
@@ -51,11 +54,35 @@ int ApplicationMessageBox(const char* Text, const char* Caption, UINT Flags);
 // A message box owned by Owner that disables only its owner.
 int OwnedMessageBox(HWND Owner, const char* Text, const char* Caption, UINT Flags);
 
+// ---- Resources ----
+
+// The program's RCDATA resource Name, or an empty span if it has none. The
+// bytes stay where they are for the life of the process.
+std::span<const std::uint8_t> ProgramResource(const char* Name);
+
+// ---- Pointer, capture and painting ----
+
+// The pointer position in screen coordinates.
+TPoint CursorPos();
+// The screen position of the top-left pixel of Window's client area.
+TPoint ClientOrigin(HWND Window);
+// Sends every mouse event to Window, wherever the pointer is, until
+// ReleaseMouse; a backend whose toolkit grabs the pointer on a button press
+// by itself may do nothing here.
+void CaptureMouse(HWND Window);
+void ReleaseMouse();
+// Asks for Area (client coordinates) of Window to be painted again soon,
+// through vcl::core::Paint (events.h).
+void InvalidateArea(HWND Window, const TRect& Area);
+// A system colour (COLOR_MENU, COLOR_WINDOWTEXT, ...) as 0x00RRGGBB.
+std::uint32_t SystemColor(int Index);
+
 // ---- Windows ----
 
 // The hidden application window.
 HWND ApplicationWindow();
-// Makes the native window of a fully read Form (not yet shown).
+// Makes the native window of a fully read Form (not yet shown): its caption,
+// client size, border band, colour and position come from the form.
 HWND CreateFormWindow(TForm& Form);
 void DestroyFormWindow(HWND Window);
 // Shows Form's window and runs the message loop until QuitMessageLoop.

@@ -11,9 +11,9 @@ TControl::~TControl() { SetParent(nullptr); }
 
 void TControl::SetParent(TForm* Form) {
   if (ParentForm == Form) return;
-  if (ParentForm) std::erase(ParentForm->Controls, this);
+  if (ParentForm) std::erase(ParentForm->Stack, this);
   ParentForm = Form;
-  if (ParentForm) ParentForm->Controls.push_back(this);
+  if (ParentForm) ParentForm->Stack.push_back(this);
 }
 
 void TControl::SetVisible(bool Value) {

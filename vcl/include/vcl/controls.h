@@ -21,6 +21,15 @@ inline constexpr TShiftState ssLeft{1u << 3};
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 
+// A colour: 0x00BBGGRR, or a system colour (clSystemColor | its index).
+using TColor = std::int32_t;
+inline constexpr TColor clSystemColor = static_cast<TColor>(0xFF000000u);
+inline constexpr TColor clMenu = clSystemColor | 4;
+inline constexpr TColor clWindowText = clSystemColor | 8;
+inline constexpr TColor clBtnFace = clSystemColor | 15;
+inline constexpr TColor clBlack = 0x000000;
+inline constexpr TColor clWhite = 0xFFFFFF;
+
 using TMouseMoveEvent = TClosure<TObject*, TShiftState, int, int>;
 
 // A control lies on a form at (Left, Top) with the size Width x Height, in

@@ -4,8 +4,10 @@
 #include <vcl/controls.h>
 #include <vcl/sysutils.h>
 
+#include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -42,6 +44,26 @@ TPublishedMethod Published(const char* Name, void (Form::*Method)(Args...)) {
   return {Name, static_cast<void (TForm::*)(Args...)>(Method)};
 }
 
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum class TPosition {
+  poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly,
+  poScreenCenter, poDesktopCenter, poMainFormCenter, poOwnerFormCenter,
+};
+enum class TFontCharset : std::uint8_t { ANSI_CHARSET = 0, DEFAULT_CHARSET = 1, GB2312_CHARSET = 134 };
+enum class TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
+
+struct TFont {
+  AnsiString Name;
+  int Height = 0;
+  TFontCharset Charset = TFontCharset::DEFAULT_CHARSET;
+  TColor Color = clWindowText;
+  unsigned Style = 0;  // bit (1 << TFontStyle) per style
+};
+
+// A form is built from its form resource, the RCDATA resource named after
+// its class in upper case: the resource sets the form's properties, creates
+// its controls and connects their events to the class's published handlers.
+// A resource that cannot be read raises an Exception and builds nothing.
 class TForm : public TControl {
 public:
   TForm(TComponent* AOwner, const TFormClass& Class);
@@ -49,15 +71,36 @@ public:
 
   const TFormClass& Class;
 
+  TFormBorderStyle BorderStyle = TFormBorderStyle::bsSizeable;
+  int BorderWidth = 0;  // a band of Color around the client area
+  std::string Caption;  // UTF-8, as the form resource stores it
+  int ClientWidth = 0;
+  int ClientHeight = 0;
+  TColor Color = clBtnFace;
+  TPosition Position = TPosition::poDesigned;
+  TFont Font;
+  int PixelsPerInch = 96;
+  int TextHeight = 0;
+  bool OldCreateOrder = false;
+
   // The native window of the form, made when the form is built.
   ReadOnlyProperty<TForm, HWND> Handle;
 
   // Closes the form; closing the main form ends the application.
   void Close();
 
+  // The client area, (0, 0, ClientWidth, ClientHeight).
+  TRect ClientArea() const noexcept { return {0, 0, ClientWidth, ClientHeight}; }
+
+  // The controls on the form, bottom to top.
+  std::span<TControl* const> Controls() const noexcept { return Stack; }
+
 private:
   friend class TControl;
-  std::vector<TControl*> Controls;  // bottom to top
+  friend struct FormInput;
+  std::vector<TControl*> Stack;  // bottom to top
+  // While a button is held: the control it went down on, or the form itself.
+  TControl* Captured = nullptr;
 };
 
 class TApplication : public TComponent {
