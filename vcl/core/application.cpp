@@ -21,7 +21,6 @@ void TApplication::Run() {
 void TApplication::Terminate() { backend::QuitMessageLoop(); }
 
 void TApplication::ShowException(const Exception* E) {
-  constexpr UINT MB_ICONSTOP = 0x10;
   MessageBox(E->Message.c_str(), Title.c_str(), MB_OK | MB_ICONSTOP);
 }
 

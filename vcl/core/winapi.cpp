@@ -17,4 +17,18 @@ int MessageBoxA(HWND Owner, LPCSTR Text, LPCSTR Caption, UINT Flags) {
   return backend::OwnedMessageBox(Owner, Text ? Text : "", Caption ? Caption : "", Flags);
 }
 
+BOOL GetCursorPos(TPoint* Point) {
+  if (!Point) return 0;
+  *Point = backend::CursorPos();
+  return 1;
+}
+
+BOOL ScreenToClient(HWND Window, TPoint* Point) {
+  if (!Point) return 0;
+  const TPoint Origin = backend::ClientOrigin(Window);
+  Point->x -= Origin.x;
+  Point->y -= Origin.y;
+  return 1;
+}
+
 }  // namespace vcl

@@ -17,6 +17,13 @@ using UINT = unsigned int;
 using INT = int;
 using BOOL = int;
 
+// The calling convention of the Windows API (stdcall on 32-bit x86).
+#if defined(_WIN32) && defined(__i386__)
+#define WINAPI __attribute__((stdcall))
+#else
+#define WINAPI
+#endif
+
 inline const HKEY HKEY_CLASSES_ROOT = reinterpret_cast<HKEY>(std::uintptr_t{0x80000000});
 inline const HKEY HKEY_CURRENT_USER = reinterpret_cast<HKEY>(std::uintptr_t{0x80000001});
 inline const HKEY HKEY_LOCAL_MACHINE = reinterpret_cast<HKEY>(std::uintptr_t{0x80000002});
@@ -43,6 +50,7 @@ struct TRect {
 // Message box flags and answers.
 inline constexpr UINT MB_OK = 0x00;
 inline constexpr UINT MB_YESNO = 0x04;
+inline constexpr UINT MB_ICONSTOP = 0x10;
 inline constexpr UINT MB_ICONQUESTION = 0x20;
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
