@@ -79,6 +79,7 @@ int main(int argc, char** argv) {
   g_signal_connect_swapped(Close, "clicked", G_CALLBACK(gtk_widget_destroy), Window);
   g_signal_connect(Window, "destroy", G_CALLBACK(gtk_main_quit), nullptr);
   gtk_widget_show_all(Window);
+  gtk_widget_grab_focus(Close);
   gtk_main();
 
   g_free(Title);
