@@ -60,7 +60,10 @@ class Xvfb:
         read_end, write_end = os.pipe()
         self.process = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-             f"{SCREEN_W}x{SCREEN_H}x24", "-nolisten", "tcp", "-br"],
+             f"{SCREEN_W}x{SCREEN_H}x24", "-nolisten", "tcp", "-br",
+             # Without -noreset the server resets whenever its last client
+             # leaves, and a client connecting meanwhile is refused.
+             "-noreset"],
             pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
@@ -219,10 +222,17 @@ class Menu:
         self.stderr = open(os.path.join(disc.root, "menu.stderr"), "w+")
         # Started from another folder: the menu must find its disc by itself.
         self.process = subprocess.Popen([disc.menu], env=env, cwd="/", stderr=self.stderr)
-        self.window = wait_for("the menu window", self._find_window)
+        # The first GTK program of a D-Bus session also starts the
+        # accessibility bus: give it time.
+        try:
+            self.window = wait_for("the menu window", self._find_window, deadline=3 * DEADLINE)
+        except AssertionError:
+            self.stop()
+            with open(self.stderr.name) as f:
+                raise AssertionError("the menu window did not appear; its stderr:\n" + f.read())
 
     def _find_window(self):
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", CAPTION],
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid), "--name", CAPTION],
                                capture_output=True, text=True).stdout.split()
         return found[0] if found else None
 
@@ -312,7 +322,7 @@ class Dialog:
 
     def press(self, name):
         button = self.buttons()[name]
-        button.get_action_iface().do_action(0)
+        button.do_action(0)
 
 
 def move_dialog_away(title):
