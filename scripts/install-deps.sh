@@ -8,6 +8,13 @@ packages=(
   googletest libgtest-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine64
+  # The Linux program: GTK 3, the icon theme and a CJK font for its dialogs,
+  # and the desktop's opener for documents.
+  libgtk-3-dev adwaita-icon-theme fonts-noto-cjk xdg-utils
+  # Its end-to-end tests and the headless run: an X server, X input and
+  # window tools, screenshots, and the accessibility bus for the dialogs.
+  xvfb xdotool x11-utils imagemagick
+  dbus dbus-bin at-spi2-core python3 python3-gi gir1.2-atspi-2.0
 )
 
 missing=()
