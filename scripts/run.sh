@@ -24,7 +24,7 @@ export DISPLAY=":$number"
 "$disc/menu" &
 menu=$!
 # SIGTERM for Xvfb: a killed one leaves a lock file behind.
-trap 'kill "$menu" 2>/dev/null; wait "$menu" 2>/dev/null; kill -TERM "$xvfb"; wait "$xvfb" 2>/dev/null' EXIT
+trap 'kill "$menu" 2>/dev/null || true; wait "$menu" 2>/dev/null || true; kill -TERM "$xvfb"; wait "$xvfb" 2>/dev/null || true' EXIT
 
 xdotool search --sync --onlyvisible --pid "$menu" --name . >/dev/null
 # The server entry: client (500, 100), inside a one-pixel band, centred.
