@@ -42,9 +42,10 @@ GtkWidget* NewMessageDialog(GtkWindow* Parent, bool Modal, const char* Text, con
   if (const char* Icon = IconName(Flags)) {
     // GTK 3 message dialogs show no icon of their own any more; the image
     // property still places one beside the text, as Windows does.
+    GtkWidget* Image = gtk_image_new_from_icon_name(Icon, GTK_ICON_SIZE_DIALOG);
+    gtk_widget_show(Image);
     G_GNUC_BEGIN_IGNORE_DEPRECATIONS
-    gtk_message_dialog_set_image(GTK_MESSAGE_DIALOG(Dialog),
-                                 gtk_image_new_from_icon_name(Icon, GTK_ICON_SIZE_DIALOG));
+    gtk_message_dialog_set_image(GTK_MESSAGE_DIALOG(Dialog), Image);
     G_GNUC_END_IGNORE_DEPRECATIONS
   }
   if (YesNo) g_signal_connect(Dialog, "delete-event", G_CALLBACK(KeepOpen), nullptr);

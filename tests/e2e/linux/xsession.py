@@ -318,7 +318,9 @@ class Dialog:
                 if n.get_role_name() == "push button"}
 
     def has_icon(self):
-        return any(n.get_role_name() == "icon" for n in _walk(self.node))
+        """An icon is shown beside the text."""
+        return any(n.get_role_name() == "icon" and
+                   n.get_state_set().contains(Atspi.StateType.SHOWING) for n in _walk(self.node))
 
     def press(self, name):
         button = self.buttons()[name]
