@@ -8,6 +8,8 @@ packages=(
   googletest libgtest-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine64
+  libbenchmark-dev
+  clang libclang-rt-14-dev
   # The Linux program: GTK 3, the icon theme and a CJK font for its dialogs,
   # and the desktop's opener for documents.
   libgtk-3-dev adwaita-icon-theme fonts-noto-cjk xdg-utils

@@ -1,6 +1,6 @@
-// Fuzz target: any bytes given to the form-stream reader, and the picture
-// data of every object it reads to the bitmap decoder, end in a result or
-// an Exception; nothing else.
+// Fuzz target: any bytes given to the form-stream reader (with the picture
+// data of every object it reads passed on to the bitmap decoder) and to the
+// icon decoder end in a result or an Exception; nothing else.
 
 #include <cstddef>
 #include <cstdint>
@@ -8,6 +8,7 @@
 
 #include "bitmap.h"
 #include "form_stream.h"
+#include "icon.h"
 #include <vcl/sysutils.h>
 
 namespace {
@@ -32,6 +33,13 @@ void DecodePictures(const vcl::core::StreamObject& Object) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
   try {
     DecodePictures(vcl::core::ParseFormStream({Data, Size}));
+  } catch (const vcl::Exception&) {
+  }
+  try {
+    for (const auto& Image : vcl::core::DecodeIcon({Data, Size})) {
+      volatile std::uint32_t Last = Image.Argb(Image.Colour.Width - 1, 0);
+      (void)Last;
+    }
   } catch (const vcl::Exception&) {
   }
   return 0;

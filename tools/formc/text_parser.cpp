@@ -82,7 +82,8 @@ private:
     Result.Name = Name("a property name");
     while (Current.Kind == TokenKind::Symbol && Current.Text == ".") {
       Advance();
-      Result.Name += "." + Name("a property name after '.'");
+      Result.Name += '.';
+      Result.Name += Name("a property name after '.'");
     }
     Expect('=', "after " + Result.Name);
     Result.Value = Value();
