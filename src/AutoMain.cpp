@@ -23,14 +23,34 @@ constexpr const char* QuestionCaption = "询问";
 
 const TFormClass TAutoForm::FormClass = {"TAutoForm", Fields, Methods};
 
+// The base form has read the form resource, so the pictures exist.
 TAutoForm::TAutoForm(TComponent* Owner) : TForm(Owner, FormClass) {
+  for (TImage* Image : {Image1, Image2, Image3, Image4, Image5, Image6, Image7, Image8})
+    HotRects.insert({Image, TRect{}});
+  for (auto& [Image, Rect] : HotRects) {
+    Rect = Image->ClientRect;
+    Rect.Left += Image->Left;
+    Rect.Right += Image->Left;
+    Rect.Top += Image->Top;
+    Rect.Bottom += Image->Top;
+  }
   AppDir = ExtractFileDir(Application->ExeName);
   if (AppDir.IsEmpty() || AppDir[AppDir.Length()] != PathDelim) AppDir += PathDelim;
 }
 
+// The members go in reverse order of declaration (HotRects, ItemFile,
+// ItemDir, AppDir), then the base form with the pictures it owns.
 TAutoForm::~TAutoForm() = default;
 
-void TAutoForm::Image0MouseMove(TObject*, TShiftState, int, int) {}
+// Shows each picture exactly when the pointer lies in its rectangle. The
+// pointer is read afresh rather than taken from the event, whose
+// coordinates are relative to whichever picture received it.
+void TAutoForm::Image0MouseMove(TObject*, TShiftState, int, int) {
+  TPoint Pointer;
+  GetCursorPos(&Pointer);
+  ScreenToClient(Handle, &Pointer);
+  for (auto& [Image, Rect] : HotRects) Image->Visible = PtInRect(&Rect, Pointer);
+}
 
 void TAutoForm::ImageXClick(TObject* Sender) {
   if (auto* Entry = dynamic_cast<TComponent*>(Sender)) LaunchItem(Entry->Tag);

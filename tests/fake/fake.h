@@ -7,6 +7,7 @@
 
 #include <vcl/types.h>
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
@@ -14,6 +15,10 @@
 #include <set>
 #include <string>
 #include <vector>
+
+namespace vcl {
+class TForm;
+}
 
 namespace fake {
 
@@ -58,6 +63,19 @@ struct World {
   std::vector<Box> Boxes;
   std::deque<std::function<int()>> Answers;  // for Owned boxes; an empty queue answers 0
   bool QuitRequested = false;
+
+  // Resources that replace the program's own ones of the same name.
+  std::map<std::string, std::vector<std::uint8_t>> Resources;
+  // The menu window: made by the form, shown by the message loop.
+  vcl::TForm* Window = nullptr;
+  vcl::TPoint ClientOrigin{323, 301};  // the client area's top-left on the screen
+  vcl::TPoint Cursor{0, 0};            // the pointer, in screen coordinates
+  bool Captured = false;               // the window holds the mouse capture
+  std::vector<vcl::TRect> Invalidated; // every area the core asked to repaint
+  // What the user does while the message loop runs; the loop returns when
+  // it is done.
+  std::function<void()> Session;
+  int LoopRuns = 0;
 };
 
 // The fake's whole state; Reset() empties it for the next test.
@@ -68,6 +86,29 @@ void Reset();
 void AddFolder(const std::string& Path);
 void AddFile(const std::string& Path);
 void SetWindowsMajorVersion(int Major);
+
+// The pointer, as a user moves it. Positions are in the menu window's client
+// coordinates. The window receives a move when the pointer is over its
+// client area or while it holds the capture, as a real window does; over
+// the border band or off the window nothing reaches it.
+void MoveTo(vcl::TPoint Client);
+void Press();    // the left button goes down where the pointer is
+void Release();  // and comes up there
+// A click where the pointer is.
+void ClickHere();
+
+// The window's client area as the core paints it now, as 0x00RRGGBB per
+// pixel, row by row from the top.
+struct Frame {
+  int Width = 0;
+  int Height = 0;
+  std::vector<std::uint32_t> Pixels;
+  std::uint32_t At(int X, int Y) const { return Pixels[static_cast<std::size_t>(Y * Width + X)]; }
+};
+Frame Paint();
+
+// The colour the fake gives the menu colour (COLOR_MENU).
+inline constexpr std::uint32_t MenuColor = 0xF0F0F0;
 
 inline const vcl::HWND ApplicationHandle = reinterpret_cast<vcl::HWND>(std::uintptr_t{0xA11});
 

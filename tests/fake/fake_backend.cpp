@@ -2,13 +2,17 @@
 
 #include "fake.h"
 
+#include <vcl/forms.h>
 #include <vcl/sysutils.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <cstring>
 
 #include "backend.h"
+#include "embedded.h"
+#include "events.h"
 
 namespace fake {
 
@@ -54,6 +58,72 @@ void AddFile(const std::string& Path) {
 }
 
 void SetWindowsMajorVersion(int Major) { vcl::Win32MajorVersion = Major; }
+
+namespace {
+
+bool OverClient(vcl::TPoint Client) {
+  const vcl::TForm* Form = TheWorld.Window;
+  return Client.x >= 0 && Client.y >= 0 && Client.x < Form->ClientWidth && Client.y < Form->ClientHeight;
+}
+
+vcl::TPoint PointerInClient() {
+  return {TheWorld.Cursor.x - TheWorld.ClientOrigin.x, TheWorld.Cursor.y - TheWorld.ClientOrigin.y};
+}
+
+// Frames are painted into a plain pixel buffer.
+class BufferPainter final : public vcl::core::Painter {
+public:
+  explicit BufferPainter(Frame& Target) : Out(Target) {}
+  void Fill(const vcl::TRect& Area, std::uint32_t Rgb) override {
+    for (int Y = Area.Top; Y < Area.Bottom; ++Y)
+      for (int X = Area.Left; X < Area.Right; ++X) Set(X, Y, Rgb);
+  }
+  void Draw(const vcl::TBitmap& Bitmap, vcl::TPoint At, const vcl::TRect& Clip) override {
+    for (int Y = Clip.Top; Y < Clip.Bottom; ++Y)
+      for (int X = Clip.Left; X < Clip.Right; ++X) Set(X, Y, Bitmap.Pixel(X - At.x, Y - At.y));
+  }
+
+private:
+  Frame& Out;
+  void Set(int X, int Y, std::uint32_t Rgb) {
+    // The core promises to stay inside the client area; .at() holds it to that.
+    Out.Pixels.at(static_cast<std::size_t>(Y * Out.Width + X)) = Rgb;
+  }
+};
+
+}  // namespace
+
+void MoveTo(vcl::TPoint Client) {
+  TheWorld.Cursor = {TheWorld.ClientOrigin.x + Client.x, TheWorld.ClientOrigin.y + Client.y};
+  if (TheWorld.Window && (TheWorld.Captured || OverClient(Client)))
+    vcl::core::MouseMove(*TheWorld.Window, {}, Client);
+}
+
+void Press() {
+  const vcl::TPoint Client = PointerInClient();
+  if (TheWorld.Window && OverClient(Client))
+    vcl::core::MouseDown(*TheWorld.Window, vcl::TMouseButton::mbLeft, vcl::ssLeft, Client);
+}
+
+void Release() {
+  const vcl::TPoint Client = PointerInClient();
+  if (TheWorld.Window && (TheWorld.Captured || OverClient(Client)))
+    vcl::core::MouseUp(*TheWorld.Window, vcl::TMouseButton::mbLeft, {}, Client);
+}
+
+void ClickHere() {
+  Press();
+  Release();
+}
+
+Frame Paint() {
+  const vcl::TForm& Form = *TheWorld.Window;
+  Frame Result{Form.ClientWidth, Form.ClientHeight, {}};
+  Result.Pixels.assign(static_cast<std::size_t>(Result.Width * Result.Height), 0xDEADBE);
+  BufferPainter Painter(Result);
+  vcl::core::Paint(*TheWorld.Window, Painter, Form.ClientArea());
+  return Result;
+}
 
 }  // namespace fake
 
@@ -127,15 +197,43 @@ int OwnedMessageBox(HWND Owner, const char* Text, const char* Caption, UINT Flag
 
 HWND ApplicationWindow() { return fake::ApplicationHandle; }
 
-HWND CreateFormWindow(TForm&) {
+HWND CreateFormWindow(TForm& Form) {
   static std::uintptr_t Next = 0xF00;
+  TheWorld.Window = &Form;
   return reinterpret_cast<HWND>(++Next);
 }
 
-void DestroyFormWindow(HWND) {}
+void DestroyFormWindow(HWND Window) {
+  if (TheWorld.Window && TheWorld.Window->Handle == Window) TheWorld.Window = nullptr;
+}
 
-void RunMessageLoop(TForm&) {}
+void RunMessageLoop(TForm&) {
+  ++TheWorld.LoopRuns;
+  if (TheWorld.Session) TheWorld.Session();
+}
 
 void QuitMessageLoop() { TheWorld.QuitRequested = true; }
+
+std::span<const std::uint8_t> ProgramResource(const char* Name) {
+  if (auto Found = TheWorld.Resources.find(Name); Found != TheWorld.Resources.end()) return Found->second;
+  for (const TEmbeddedResource* R = EmbeddedResources; R->Name; ++R)
+    if (std::strcmp(R->Name, Name) == 0) return {R->Data, R->Size};
+  return {};
+}
+
+TPoint CursorPos() { return TheWorld.Cursor; }
+
+TPoint ClientOrigin(HWND) { return TheWorld.ClientOrigin; }
+
+void CaptureMouse(HWND) { TheWorld.Captured = true; }
+
+void ReleaseMouse() { TheWorld.Captured = false; }
+
+void InvalidateArea(HWND, const TRect& Area) { TheWorld.Invalidated.push_back(Area); }
+
+std::uint32_t SystemColor(int Index) {
+  constexpr int COLOR_MENU = 4;
+  return Index == COLOR_MENU ? fake::MenuColor : 0x000000;
+}
 
 }  // namespace vcl::backend

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "backend.h"
+
 namespace vcl {
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {}
@@ -19,6 +21,10 @@ void TControl::SetParent(TForm* Form) {
 void TControl::SetVisible(bool Value) {
   if (Shown == Value) return;
   Shown = Value;
+  // Only the control's own area changes its look.
+  if (!ParentForm || !ParentForm->Handle()) return;
+  const TRect Area = Intersection(BoundsRect(), ParentForm->ClientArea());
+  if (!Area.IsEmpty()) backend::InvalidateArea(ParentForm->Handle, Area);
 }
 
 }  // namespace vcl

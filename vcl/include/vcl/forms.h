@@ -98,6 +98,7 @@ public:
 private:
   friend class TControl;
   friend struct FormInput;
+  void DestroyControls();
   std::vector<TControl*> Stack;  // bottom to top
   // While a button is held: the control it went down on, or the form itself.
   TControl* Captured = nullptr;

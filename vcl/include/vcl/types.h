@@ -44,8 +44,15 @@ struct TRect {
   std::int32_t Bottom = 0;
   std::int32_t Width() const noexcept { return Right - Left; }
   std::int32_t Height() const noexcept { return Bottom - Top; }
+  bool IsEmpty() const noexcept { return Left >= Right || Top >= Bottom; }
   friend bool operator==(const TRect&, const TRect&) = default;
 };
+
+// The rectangle both A and B cover (empty if they do not meet).
+inline TRect Intersection(const TRect& A, const TRect& B) noexcept {
+  return {A.Left > B.Left ? A.Left : B.Left, A.Top > B.Top ? A.Top : B.Top,
+          A.Right < B.Right ? A.Right : B.Right, A.Bottom < B.Bottom ? A.Bottom : B.Bottom};
+}
 
 // Message box flags and answers.
 inline constexpr UINT MB_OK = 0x00;
