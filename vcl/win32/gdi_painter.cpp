@@ -67,6 +67,9 @@ void PaintForm(::HWND Window, TForm& Form) {
     // painter use client coordinates throughout.
     SetViewportOrgEx(Buffer, -Area.left, -Area.top, nullptr);
     GdiPainter Painter(Buffer);
+    // The core paints the form's designed client; a maximised window is
+    // larger, and the rest shows the form's colour.
+    Painter.Fill({Area.left, Area.top, Area.right, Area.bottom}, core::ColorToRGB(Form.Color));
     core::Paint(Form, Painter, {Area.left, Area.top, Area.right, Area.bottom});
     BitBlt(Screen, Area.left, Area.top, Width, Height, Buffer, Area.left, Area.top, SRCCOPY);
     SelectObject(Buffer, Previous);
