@@ -52,6 +52,11 @@ TEST_F(RegistryKeys, ExistInEitherViewAndOnlyUnderTheirRoot) {
   Make(L"Only64", KEY_WOW64_64KEY);
   Make(L"Only32", KEY_WOW64_32KEY);
   Make(L"数据库 2005", 0);
+  // The views are apart: the 32-bit view's key is not in the 64-bit one.
+  HKEY Probe = nullptr;
+  ASSERT_NE(RegOpenKeyExW(HKEY_LOCAL_MACHINE, (Base + L"\\Only32").c_str(), 0,
+                          KEY_READ | KEY_WOW64_64KEY, &Probe),
+            ERROR_SUCCESS);
 
   struct Case {
     vcl::HKEY Root;

@@ -70,16 +70,17 @@ LRESULT CALLBACK FormWindowProc(::HWND Window, UINT Message, WPARAM WParam, LPAR
   if (!Form) return DefWindowProcW(Window, Message, WParam, LParam);
 
   switch (Message) {
-    case WM_NCCALCSIZE:
+    case WM_NCCALCSIZE: {
       // The client is the window rectangle inset by the border width on
       // every side: the band is non-client, so it takes no client mouse
-      // input and a point on it is outside the client area.
-      if (WParam) {
-        auto* Sizes = reinterpret_cast<NCCALCSIZE_PARAMS*>(LParam);
-        InflateRect(&Sizes->rgrc[0], -Form->BorderWidth, -Form->BorderWidth);
-        return 0;
-      }
-      break;
+      // input and a point on it is outside the client area. Either form of
+      // the message starts with the window rectangle to turn into the
+      // client's (WParam FALSE: a plain RECT, as at creation).
+      RECT* Proposed = WParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(LParam)->rgrc[0]
+                              : reinterpret_cast<RECT*>(LParam);
+      InflateRect(Proposed, -Form->BorderWidth, -Form->BorderWidth);
+      return 0;
+    }
     case WM_NCPAINT:
       PaintBand(Window, *Form);
       return 0;

@@ -384,7 +384,11 @@ bool CheckBox(const Box& B, const std::wstring& Caption, const std::wstring& Tex
   const bool T = CheckEqual(B.Text, Text, Name + ": text");
   const bool K = Check(B.Buttons == Buttons, Name + ": buttons",
                        "got " + std::to_string(B.Buttons.size()) + " buttons");
-  return A && T && K;
+  wchar_t Owner[64] = {};
+  GetClassNameW(GetWindow(B.Window, GW_OWNER), Owner, 64);
+  const bool O = CheckEqual(std::wstring(Owner), std::wstring(L"TApplication"),
+                            Name + ": owned by the application window");
+  return A && T && K && O;
 }
 
 const std::wstring Caption = L"Quendra安装程序";
@@ -532,14 +536,10 @@ void WindowsSeven(const Artwork& Art) {
   MoveToClient(M, 605, 100);
   ClientShows(M, Art, 0, false, "an entry's right edge is outside it", 5);
 
-  // The server entry with its folder and program.
+  // The folder missing (before anything was started from it: a running
+  // setup's working directory cannot be renamed).
+  Check(MoveFileW(L"D:\\KVServer", L"D:\\KVServer-away") != 0, "the server folder is moved away");
   std::size_t Known = Launches().size();
-  ClickEntry(M, Art, 3);
-  CheckLaunch(Known, Disc + L"\\KVServer", {}, "server entry");
-
-  // The folder missing.
-  MoveFileW(L"D:\\KVServer", L"D:\\KVServer-away");
-  Known = Launches().size();
   ClickEntry(M, Art, 3);
   Box B = WaitForBox(M);
   CheckBox(B, Caption, L"文件夹 'D:\\KVServer\\' 不存在！", {IDOK}, "missing folder");
@@ -550,7 +550,7 @@ void WindowsSeven(const Artwork& Art) {
   MoveFileW(L"D:\\KVServer-away", L"D:\\KVServer");
 
   // The program missing.
-  MoveFileW(L"D:\\KVServer\\Setup.exe", L"D:\\KVServer\\Setup.away");
+  Check(MoveFileW(L"D:\\KVServer\\Setup.exe", L"D:\\KVServer\\Setup.away") != 0, "the server setup is moved away");
   ClickEntry(M, Art, 3);
   B = WaitForBox(M);
   CheckBox(B, Caption, L"文件 'D:\\KVServer\\Setup.exe' 不存在！", {IDOK}, "missing file");
@@ -558,6 +558,12 @@ void WindowsSeven(const Artwork& Art) {
   Answer(B, IDOK);
   CheckEqual(Launches().size(), Known, "missing file: nothing starts");
   MoveFileW(L"D:\\KVServer\\Setup.away", L"D:\\KVServer\\Setup.exe");
+
+  // The server entry with its folder and program.
+  Known = Launches().size();
+  ClickEntry(M, Art, 3);
+  CheckLaunch(Known, Disc + L"\\KVServer", {}, "server entry");
+
 
   // Windows 7, no keys: only the 32/64-bit question, which leaves the menu
   // usable: a click on the server entry meanwhile runs that entry.
