@@ -8,6 +8,8 @@ packages=(
   googletest libgtest-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine64
+  libbenchmark-dev
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -60,6 +60,7 @@ struct World {
   std::vector<std::string> RegistryQueries;  // every key KeyExists was asked about, in order
   std::vector<std::string> FileQueries;      // every path FileExists was asked about, in order
   std::vector<Launch> Launches;
+  int ShellResult = 42;  // what the shell answers a launch; 32 or less is a failure
   std::vector<Box> Boxes;
   std::deque<std::function<int()>> Answers;  // for Owned boxes; an empty queue answers 0
   bool QuitRequested = false;

@@ -179,7 +179,7 @@ int StartShellOperation(HWND Owner, const char* Operation, const char* File, con
   TheWorld.Launches.push_back({Owner, Operation ? Operation : "", File ? File : "",
                                Optional(Parameters), Optional(Directory), ShowCommand,
                                TheWorld.CurrentDir});
-  return 42;
+  return TheWorld.ShellResult;
 }
 
 int ApplicationMessageBox(const char* Text, const char* Caption, UINT Flags) {

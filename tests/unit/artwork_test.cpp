@@ -4,6 +4,7 @@
 #include <span>
 
 #include "embedded.h"
+#include "core/icon.h"
 #include "menu_fixture.h"
 
 namespace {
@@ -90,40 +91,20 @@ TEST_F(Resource, EachButtonIsALitCopyOfItsBarInTheBackground) {
   }
 }
 
-std::span<const std::uint8_t> Embedded(const char* Name) {
+TEST(Icon, HoldsA32And16PixelImageOf24BitsWithSomethingVisibleInEach) {
+  std::span<const std::uint8_t> File;
   for (const vcl::TEmbeddedResource* R = vcl::EmbeddedResources; R->Name; ++R)
-    if (std::strcmp(R->Name, Name) == 0) return {R->Data, R->Size};
-  return {};
-}
-
-std::uint32_t U32(std::span<const std::uint8_t> B, std::size_t At) {
-  return B[At] | B[At + 1] << 8 | B[At + 2] << 16 | static_cast<std::uint32_t>(B[At + 3]) << 24;
-}
-
-TEST(Icon, HoldsA32And16PixelImageOf24Bits) {
-  const auto Icon = Embedded("MAINICON");
-  ASSERT_GE(Icon.size(), 6u + 2 * 16);
-  EXPECT_EQ(Icon[0] | Icon[1] << 8, 0);  // reserved
-  EXPECT_EQ(Icon[2] | Icon[3] << 8, 1);  // an icon, not a cursor
-  ASSERT_EQ(Icon[4] | Icon[5] << 8, 2);
-  std::vector<int> Sizes;
-  for (std::size_t Entry = 6; Entry < 6 + 2 * 16; Entry += 16) {
-    const int Side = Icon[Entry] ? Icon[Entry] : 256;
-    EXPECT_EQ(Icon[Entry + 1], Icon[Entry]);
-    EXPECT_EQ(Icon[Entry + 6] | Icon[Entry + 7] << 8, 24);
-    const std::uint32_t Size = U32(Icon, Entry + 8), Offset = U32(Icon, Entry + 12);
-    ASSERT_LE(std::size_t{Offset} + Size, Icon.size());
-    // The image is a DIB with the colour rows and the mask: twice as tall.
-    EXPECT_EQ(U32(Icon, Offset), 40u);
-    EXPECT_EQ(static_cast<int>(U32(Icon, Offset + 4)), Side);
-    EXPECT_EQ(static_cast<int>(U32(Icon, Offset + 8)), 2 * Side);
-    EXPECT_EQ(Icon[Offset + 14], 24);
-    const std::size_t Colour = static_cast<std::size_t>(Side) * Side * 3;
-    const std::size_t Mask = static_cast<std::size_t>((Side + 31) / 32 * 4) * Side;
-    EXPECT_EQ(Size, 40 + Colour + Mask);
-    Sizes.push_back(Side);
+    if (std::strcmp(R->Name, "MAINICON") == 0) File = {R->Data, R->Size};
+  const auto Images = vcl::core::DecodeIcon(File);
+  ASSERT_EQ(Images.size(), 2u);
+  EXPECT_EQ(Images[0].Colour.Width, 32);
+  EXPECT_EQ(Images[1].Colour.Width, 16);
+  for (const auto& Image : Images) {
+    int Opaque = 0;
+    for (int Y = 0; Y < Image.Colour.Height; ++Y)
+      for (int X = 0; X < Image.Colour.Width; ++X) Opaque += Image.Argb(X, Y) >> 24 == 0xFF;
+    EXPECT_GT(Opaque, Image.Colour.Width * Image.Colour.Height / 2);
   }
-  EXPECT_EQ(Sizes, (std::vector<int>{32, 16}));
 }
 
 }  // namespace

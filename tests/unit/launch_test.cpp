@@ -104,6 +104,15 @@ TEST_F(LaunchStep, EachRequestSetsItsOwnPaths) {
   EXPECT_EQ(World().Boxes[0].Text, FolderMessage(EntryDir("KVClient")));
 }
 
+TEST_F(LaunchStep, AShellThatFailsToStartTheSetupShowsNothing) {
+  Provide("KVServer");
+  World().ShellResult = 2;  // ERROR_FILE_NOT_FOUND, as the shell reports it
+  Click(3);
+  EXPECT_EQ(World().Launches.size(), 1u);
+  EXPECT_TRUE(World().Boxes.empty());
+  EXPECT_EQ(World().CurrentDir, Root);
+}
+
 TEST_F(LaunchStep, TheSameEntryCanBeStartedTwice) {
   Provide("KVServer");
   Click(3);

@@ -55,7 +55,7 @@ public:
   // showing or hiding one repaints its area of the form.
   Property<TControl, bool, &TControl::GetVisible, &TControl::SetVisible> Visible{this};
   // (0, 0, Width, Height).
-  Property<TControl, TRect, &TControl::GetClientRect> ClientRect{this};
+  ComputedProperty<TControl, TRect, &TControl::GetClientRect> ClientRect{this};
 
   // The control's rectangle in its form's client coordinates.
   TRect BoundsRect() const noexcept { return {Left, Top, Left + Width, Top + Height}; }

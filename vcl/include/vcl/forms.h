@@ -137,9 +137,9 @@ public:
   AnsiString GetExeName() const;
   HWND GetHandle() const;
   // The full path of the program's executable file.
-  Property<TApplication, AnsiString, &TApplication::GetExeName> ExeName{this};
+  ComputedProperty<TApplication, AnsiString, &TApplication::GetExeName> ExeName{this};
   // The application window, the owner of the application's message boxes.
-  Property<TApplication, HWND, &TApplication::GetHandle> Handle{this};
+  ComputedProperty<TApplication, HWND, &TApplication::GetHandle> Handle{this};
 
   TForm* MainForm = nullptr;
 };

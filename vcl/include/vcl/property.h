@@ -19,27 +19,33 @@ private:
 
 namespace vcl {
 
-// A property backed by the owner's getter (and setter, if it has one), so
-// that `Control->Visible = true` runs the owner's code. The owner passes
-// itself when it constructs the property; the property is never copied.
-template <class Owner, class T, T (Owner::*Get)() const, void (Owner::*Set)(T) = nullptr>
-class Property {
+// A property backed by the owner's getter, so that reading it runs the
+// owner's code. The owner passes itself when it constructs the property;
+// the property is never copied.
+template <class Owner, class T, T (Owner::*Get)() const>
+class ComputedProperty {
 public:
-  explicit Property(Owner* Object) noexcept : Self(Object) {}
-  Property(const Property&) = delete;
+  explicit ComputedProperty(Owner* Object) noexcept : Self(Object) {}
+  ComputedProperty(const ComputedProperty&) = delete;
 
   operator T() const { return (Self->*Get)(); }
   T operator()() const { return (Self->*Get)(); }
 
-  Property& operator=(T NewValue)
-    requires(Set != nullptr)
-  {
-    (Self->*Set)(NewValue);
+protected:
+  Owner* const Self;
+};
+
+// A property with a getter and a setter: `Control->Visible = true` runs the
+// owner's setter.
+template <class Owner, class T, T (Owner::*Get)() const, void (Owner::*Set)(T)>
+class Property : public ComputedProperty<Owner, T, Get> {
+public:
+  using ComputedProperty<Owner, T, Get>::ComputedProperty;
+
+  Property& operator=(T NewValue) {
+    (this->Self->*Set)(NewValue);
     return *this;
   }
-
-private:
-  Owner* const Self;
 };
 
 }  // namespace vcl
