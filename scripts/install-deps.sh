@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need (as root, or
-# through sudo). Does nothing when they are all present.
+# through sudo), and generates the locales the Wine tests run in. Does
+# nothing when they are all present.
 set -euo pipefail
 
 packages=(
@@ -10,16 +11,32 @@ packages=(
   wine64
   libbenchmark-dev
   clang libclang-rt-14-dev
+  # The Windows program's import-table check, and its end-to-end tests under
+  # Wine: an X server, and the locales that give Wine code page 936 (and a
+  # Western one) with file names mapped through UTF-8.
+  binutils-mingw-w64-i686 xvfb locales
 )
+locales=(zh_CN.UTF-8 en_US.UTF-8)
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
 
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo=sudo
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+# locale -a spells them zh_CN.utf8; Wine needs them generated, or it strips
+# the high bit of every non-ASCII byte of a file name.
+for l in "${locales[@]}"; do
+  if ! locale -a | grep -qix "${l%.UTF-8}.utf8"; then
+    $sudo sed -i -E "s/^# *($l UTF-8)/\1/" /etc/locale.gen
+    grep -qx "$l UTF-8" /etc/locale.gen || echo "$l UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+    $sudo locale-gen >/dev/null
+  fi
+done
