@@ -206,18 +206,27 @@ std::uint32_t Expected(const Artwork& Art, int X, int Y, int LitTag, bool Blank,
 
 // ---- The menu process ----
 
+std::wstring TextOf(HWND Window) {
+  wchar_t Buffer[1024] = {};
+  GetWindowTextW(Window, Buffer, 1024);
+  return Buffer;
+}
+
 struct Menu {
   PROCESS_INFORMATION Process{};
   HWND Window = nullptr;
   POINT Origin{};  // the client's top-left pixel on the screen
 };
 
-HWND FindWindowOf(DWORD ProcessId, const wchar_t* ClassName) {
+// The process's top-level window of ClassName (a visible one, unless
+// Hidden too is asked for).
+HWND FindWindowOf(DWORD ProcessId, const wchar_t* ClassName, bool Hidden = false) {
   struct Search {
     DWORD ProcessId;
     const wchar_t* ClassName;
+    bool Hidden;
     HWND Found;
-  } S{ProcessId, ClassName, nullptr};
+  } S{ProcessId, ClassName, Hidden, nullptr};
   EnumWindows(
       [](HWND Window, LPARAM Param) -> BOOL {
         auto& S = *reinterpret_cast<Search*>(Param);
@@ -225,7 +234,8 @@ HWND FindWindowOf(DWORD ProcessId, const wchar_t* ClassName) {
         GetWindowThreadProcessId(Window, &Owner);
         wchar_t Name[64] = {};
         GetClassNameW(Window, Name, 64);
-        if (Owner == S.ProcessId && IsWindowVisible(Window) && wcscmp(Name, S.ClassName) == 0) {
+        if (Owner == S.ProcessId && (S.Hidden || IsWindowVisible(Window)) &&
+            wcscmp(Name, S.ClassName) == 0) {
           S.Found = Window;
           return FALSE;
         }
@@ -235,16 +245,31 @@ HWND FindWindowOf(DWORD ProcessId, const wchar_t* ClassName) {
   return S.Found;
 }
 
-bool Start(Menu& M, const std::wstring& Exe) {
+// Starts the menu, with the show command given (else the default), and
+// waits for its window (visible, unless the start was minimised).
+bool Start(Menu& M, const std::wstring& Exe, int ShowCommand = -1) {
   SetCursorPos(2, 2);  // off the window: the first frame shows no lit entry
   std::wstring CommandLine = L"\"" + Exe + L"\"";
   STARTUPINFOW Startup{};
   Startup.cb = sizeof Startup;
+  if (ShowCommand >= 0) {
+    Startup.dwFlags = STARTF_USESHOWWINDOW;
+    Startup.wShowWindow = static_cast<WORD>(ShowCommand);
+  }
+  const bool Minimised = ShowCommand == SW_SHOWMINIMIZED;
   const std::wstring Folder = Exe.substr(0, Exe.rfind(L'\\') + 1);
   if (!CreateProcessW(Exe.c_str(), CommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       Folder.c_str(), &Startup, &M.Process))
     return Check(false, "the menu starts", "CreateProcess failed");
-  const bool Shown = WaitFor([&] { return (M.Window = FindWindowOf(M.Process.dwProcessId, L"TAutoForm")) != nullptr; }, 20);
+  const bool Shown = WaitFor(
+      [&] {
+        if (Minimised) {
+          const HWND App = FindWindowOf(M.Process.dwProcessId, L"TApplication");
+          if (!App || !IsIconic(App)) return false;
+        }
+        return (M.Window = FindWindowOf(M.Process.dwProcessId, L"TAutoForm", Minimised)) != nullptr;
+      },
+      20);
   if (!Check(Shown, "the menu window appears")) return false;
   M.Origin = {0, 0};
   ClientToScreen(M.Window, &M.Origin);
@@ -346,12 +371,6 @@ struct Box {
   std::wstring Caption, Text;
   std::vector<int> Buttons;  // control ids: IDOK, IDYES, IDNO, ...
 };
-
-std::wstring TextOf(HWND Window) {
-  wchar_t Buffer[1024] = {};
-  GetWindowTextW(Window, Buffer, 1024);
-  return Buffer;
-}
 
 Box ReadBox(HWND Window) {
   Box B;
@@ -528,6 +547,13 @@ void WindowsSeven(const Artwork& Art) {
     Check(AllMenu, "the band shows the menu colour");
   }
 
+  const HWND Application = GetWindow(M.Window, GW_OWNER);
+  wchar_t OwnerClass[64] = {};
+  GetClassNameW(Application, OwnerClass, 64);
+  CheckEqual(std::wstring(OwnerClass), std::wstring(L"TApplication"), "the menu window is owned by the application window");
+  CheckEqual(TextOf(Application), std::wstring(L"安装QuendraTalvex SaaS"), "the application window carries the title");
+  CheckEqual(TextOf(M.Window), std::wstring(L"安装QuendraTalvex 3G ASP"), "the menu window's caption is the form's");
+
   // Hover: each entry, reached over the background, lights alone.
   for (const Entry& E : Entries) {
     MoveToClient(M, E.Bounds.left - 20, E.Bounds.top + 5);
@@ -552,6 +578,7 @@ void WindowsSeven(const Artwork& Art) {
   Check(B.Window && !IsWindowEnabled(M.Window), "missing folder: the menu window is disabled while shown");
   Answer(B, IDOK);
   Check(WaitFor([&] { return IsWindowEnabled(M.Window) != FALSE; }, 5), "missing folder: the menu window is enabled afterwards");
+  Check(WaitFor([&] { return GetForegroundWindow() == M.Window; }, 5), "missing folder: the menu window is active again");
   CheckEqual(Launches().size(), Known, "missing folder: nothing starts");
   MoveFileW(L"D:\\KVServer-away", L"D:\\KVServer");
 
@@ -584,6 +611,21 @@ void WindowsSeven(const Artwork& Art) {
   Answer(B, IDYES);
   const std::wstring Express32 = Disc + L"\\Microsoft SQL Server 2005 Express(32)";
   CheckLaunch(Known + 1, Express32, {L"/settings", Express32 + L"\\setup.ini"}, "Yes to the 32/64-bit question");
+
+  // A press on a lit entry whose capture the system cancels: no click.
+  Known = Launches().size();
+  {
+    const RECT& Server = EntryOf(3).Bounds;
+    MoveToClient(M, Server.left - 10, Server.top + 10);
+    Pause(50);
+    MoveToClient(M, Server.left + 10, Server.top + 10);
+    ClientShows(M, Art, 3, false, "entry 3 lights before the cancelled press", 5, Server);
+    Send(MOUSEEVENTF_LEFTDOWN);
+    Pause(100);
+    SendMessageW(M.Window, WM_CANCELMODE, 0, 0);
+    Send(MOUSEEVENTF_LEFTUP);
+    CheckNothingHappens(M, Known, "a press whose capture is cancelled (WM_CANCELMODE) gives no click");
+  }
 
   // Pressed on the background, dragged out and released outside: blank.
   MoveToClient(M, 100, 100);
@@ -618,6 +660,26 @@ void WindowsSeven(const Artwork& Art) {
   ClientShows(M, Art, 0, false, "first frame of a second start equals the artwork");
   ClickEntry(M, Art, 7);
   CheckExitsWithZero(M, "the Exit entry");
+  Finish(M);
+
+  // Started minimised: only the taskbar entry, until it is restored.
+  if (!Start(M, Disc + L"\\menu.exe", SW_SHOWMINIMIZED)) return;
+  Check(!IsWindowVisible(M.Window), "started minimised: the menu window is hidden");
+  const HWND Minimised = GetWindow(M.Window, GW_OWNER);
+  ShowWindowAsync(Minimised, SW_RESTORE);
+  Check(WaitFor([&] { return IsWindowVisible(M.Window) != FALSE; }, 5), "restored: the menu window shows");
+  M.Origin = {0, 0};
+  ClientToScreen(M.Window, &M.Origin);
+  ClientShows(M, Art, 0, false, "restored: the artwork");
+  PostMessageW(M.Window, WM_CLOSE, 0, 0);
+  CheckExitsWithZero(M, "WM_CLOSE");
+  Finish(M);
+
+  // Started maximised: the window covers the screen.
+  if (!Start(M, Disc + L"\\menu.exe", SW_SHOWMAXIMIZED)) return;
+  Check(IsZoomed(M.Window) != FALSE, "started maximised: the menu window is maximised");
+  PostMessageW(M.Window, WM_CLOSE, 0, 0);
+  CheckExitsWithZero(M, "WM_CLOSE");
   Finish(M);
 }
 
