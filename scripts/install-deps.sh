@@ -11,10 +11,17 @@ packages=(
   wine64
   libbenchmark-dev
   clang libclang-rt-14-dev
+  # The Linux program: GTK 3, the icon theme and a CJK font for its dialogs,
+  # and the desktop's opener for documents.
+  libgtk-3-dev adwaita-icon-theme fonts-noto-cjk xdg-utils
+  # Its end-to-end tests and the headless run: an X server, X input and
+  # window tools, screenshots, and the accessibility bus for the dialogs.
+  xvfb xdotool x11-utils imagemagick
+  dbus dbus-bin at-spi2-core python3 python3-gi gir1.2-atspi-2.0
   # The Windows program's import-table check, and its end-to-end tests under
-  # Wine: an X server, and the locales that give Wine code page 936 (and a
-  # Western one) with file names mapped through UTF-8.
-  binutils-mingw-w64-i686 xvfb locales
+  # Wine: the X server above, and the locales that give Wine code page 936
+  # (and a Western one) with file names mapped through UTF-8.
+  binutils-mingw-w64-i686 locales
 )
 locales=(zh_CN.UTF-8 en_US.UTF-8)
 

@@ -1,0 +1,102 @@
+// The file functions on the real file system: names with spaces, Chinese
+// names, names outside GBK, long paths, and a folder or a file where the
+// other is expected.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+#include <vcl.h>
+
+#include <climits>
+
+#include "temp_folder.h"
+
+namespace {
+
+class FilesTest : public ::testing::Test {
+protected:
+  void SetUp() override { ASSERT_NE(getcwd(StartDir, sizeof StartDir), nullptr); }
+  void TearDown() override { ASSERT_EQ(chdir(StartDir), 0); }
+
+  std::string CurrentDir() {
+    char Dir[PATH_MAX];
+    return getcwd(Dir, sizeof Dir) ? Dir : "";
+  }
+
+  TempFolder Temp;
+  char StartDir[PATH_MAX];
+};
+
+const std::string FolderNames[] = {
+    "with spaces  in it",
+    Utf8(u8"中文文件夹"),
+    Utf8(u8"한국어 폴더"),          // Hangul: not in GBK
+    Utf8(u8"emoji 😀 and 𠀀"),     // outside the BMP
+    Utf8(u8"quote ' and \" and $(x)"),
+    std::string(240, 'x'),
+};
+
+TEST_F(FilesTest, FoldersAndFilesAreToldApartWhateverTheirNames) {
+  for (const std::string& Name : FolderNames) {
+    SCOPED_TRACE(Name);
+    const std::string Dir = Temp / Name;
+    ASSERT_EQ(g_mkdir(Dir.c_str(), 0755), 0);
+    const std::string File = Dir + "/Setup.exe";
+    MakeFile(File);
+
+    EXPECT_TRUE(SetCurrentDir(Ansi(Dir)));
+    EXPECT_EQ(CurrentDir(), Dir);
+    EXPECT_TRUE(SetCurrentDir(Ansi(Dir + "/")));  // with the trailing delimiter the menu uses
+    EXPECT_TRUE(FileExists(Ansi(File)));
+    EXPECT_FALSE(FileExists(Ansi(Dir)));              // a folder is no file
+    EXPECT_FALSE(SetCurrentDir(Ansi(File)));          // a file is no folder
+    EXPECT_EQ(ExtractFileDir(Ansi(File)), Ansi(Dir));
+  }
+}
+
+TEST_F(FilesTest, AFolderWhereTheFileShouldBeAndAFileWhereTheFolderShouldBe) {
+  ASSERT_EQ(g_mkdir((Temp / "KVServer").c_str(), 0755), 0);
+  ASSERT_EQ(g_mkdir((Temp / "KVServer/Setup.exe").c_str(), 0755), 0);
+  MakeFile(Temp / "KVClient");
+  EXPECT_FALSE(FileExists(Ansi(Temp / "KVServer/Setup.exe")));
+  EXPECT_FALSE(SetCurrentDir(Ansi(Temp / "KVClient/")));
+  EXPECT_EQ(CurrentDir(), StartDir);  // a failed change leaves the directory alone
+}
+
+TEST_F(FilesTest, MissingThingsAreNeitherFilesNorFolders) {
+  EXPECT_FALSE(FileExists(Ansi(Temp / "nothing")));
+  EXPECT_FALSE(SetCurrentDir(Ansi(Temp / "nothing/")));
+  EXPECT_FALSE(FileExists(""));
+  EXPECT_FALSE(SetCurrentDir(""));
+}
+
+TEST_F(FilesTest, APathOf250CharactersAndMore) {
+  std::string Dir = Temp.Path;
+  while (Dir.size() < 250) Dir += "/" + std::string(40, 'd');
+  ASSERT_EQ(g_mkdir_with_parents(Dir.c_str(), 0755), 0);
+  MakeFile(Dir + "/Setup.exe");
+  EXPECT_GE(Dir.size(), 250u);
+  EXPECT_TRUE(SetCurrentDir(Ansi(Dir)));
+  EXPECT_TRUE(FileExists(Ansi(Dir + "/Setup.exe")));
+}
+
+TEST_F(FilesTest, ExeNameIsTheRunningExecutable) {
+  const AnsiString Exe = Application->ExeName;
+  gchar* Expected = g_file_read_link("/proc/self/exe", nullptr);
+  ASSERT_NE(Expected, nullptr);
+  EXPECT_EQ(Exe, Ansi(Expected));
+  EXPECT_EQ(Exe.c_str()[0], '/');
+  EXPECT_TRUE(FileExists(Exe));
+  g_free(Expected);
+}
+
+TEST_F(FilesTest, ExeNameOfAProgramInAFolderOutsideGbkKeepsEveryCharacter) {
+  // The menu's folder, as code page 936 bytes, must lead back to the same
+  // file name, so that the disc's folders are found beside it.
+  const std::string Dir = Temp / Utf8(u8"光盘 한국어 😀");
+  ASSERT_EQ(g_mkdir(Dir.c_str(), 0755), 0);
+  const AnsiString Held = Ansi(Dir);
+  EXPECT_EQ(vcl::gtk::ToUtf8(Held.View()), Dir);
+  EXPECT_TRUE(SetCurrentDir(Held));
+}
+
+}  // namespace

@@ -1,0 +1,68 @@
+#pragma once
+// What the files of the GTK backend share with each other (and with their
+// tests): text conversion, the Windows command-line rules, the Wine
+// registry file reader and the native side of a form window.
+
+#include <vcl/ansistring.h>
+#include <vcl/forms.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+typedef struct _GtkWidget GtkWidget;
+
+namespace vcl::gtk {
+
+// ---- Text (text.cpp) ----
+
+// Code page 936 bytes to UTF-8, through GB18030 (a superset of GBK that
+// covers all of Unicode). A byte sequence that is not GB18030 becomes U+FFFD.
+std::string ToUtf8(std::string_view Ansi);
+// UTF-8 (a GTK text or a Linux file name) to code page 936 bytes, through
+// GB18030 so that no character is lost. Invalid UTF-8 becomes U+FFFD.
+AnsiString FromUtf8(std::string_view Utf8);
+
+// ---- Command lines (command_line.cpp) ----
+
+// Splits a Windows command-line parameter text into arguments by the rules
+// of the Microsoft C runtime: blanks separate, double quotes group, "" inside
+// quotes is a literal quote, and backslashes escape only a following quote.
+std::vector<std::string> SplitCommandLine(std::string_view Parameters);
+
+// ---- Wine registry files (wine_registry.cpp) ----
+
+// One registry file of a Wine prefix (system.reg or user.reg), as text.
+class WineRegistryFile {
+public:
+  explicit WineRegistryFile(std::string_view Text);
+  // Reads the file at Path; a missing or unreadable file has no keys.
+  static WineRegistryFile Load(const std::string& Path);
+
+  // True if Key (UTF-8, backslash-separated, any case) is in the file or
+  // lies on the way to one that is: Wine writes only the keys that hold
+  // values or have no subkeys.
+  bool HasKey(std::string_view Key) const;
+  // The text of a string value ("...") or the number of a dword value of Key.
+  std::optional<std::string> Value(std::string_view Key, std::string_view Name) const;
+
+private:
+  struct Section {
+    std::string Key;          // case-folded
+    std::size_t Begin, End;   // its value lines in Text
+  };
+  std::string Text;
+  std::vector<Section> Sections;  // sorted by Key
+};
+
+// The folder of the user's Wine prefix: $WINEPREFIX, else ~/.wine.
+std::string WinePrefix();
+
+// ---- Form windows (window.cpp) ----
+
+// The main form's GTK window while the message loop runs, else null: the
+// parent that message boxes are centred on and give activation back to.
+GtkWidget* MainWindowWidget();
+
+}  // namespace vcl::gtk

@@ -1,0 +1,279 @@
+// The form's window on GTK 3 (X11), and the message loop.
+// Implements: ApplicationWindow, CreateFormWindow, DestroyFormWindow,
+// RunMessageLoop, QuitMessageLoop, CursorPos, ClientOrigin, CaptureMouse,
+// ReleaseMouse, InvalidateArea.
+//
+// One GtkWindow per form, with no child widget: the window paints itself
+// (its border band in the form's colour, the client area through the core)
+// and turns its pointer events into the core's mouse calls, in client
+// coordinates. There is no native application window on X11; its handle
+// stands for the application as the owner of message boxes.
+
+#include <gtk/gtk.h>
+
+#include <cmath>
+#include <span>
+
+#include "backend.h"
+#include "cairo_painter.h"
+#include "events.h"
+#include "gtk_backend.h"
+
+namespace vcl::backend {
+
+namespace {
+
+struct FormWindow {
+  TForm& Form;
+  GtkWidget* Widget;  // the GtkWindow
+  int Band;           // the client area's offset inside the window
+  gtk::BitmapSurfaces Surfaces;
+};
+
+FormWindow* FromHandle(HWND Window) { return reinterpret_cast<FormWindow*>(Window); }
+
+// The stand-in application window: a handle with no window behind it.
+struct ApplicationTag {
+} TheApplication;
+
+FormWindow* MainWindow = nullptr;
+GMainLoop* MainLoop = nullptr;
+
+TPoint ClientPoint(const FormWindow& Window, double X, double Y) {
+  return {static_cast<std::int32_t>(std::floor(X)) - Window.Band,
+          static_cast<std::int32_t>(std::floor(Y)) - Window.Band};
+}
+
+// The buttons and keys of a GDK state, as the VCL's shift state bits:
+// Shift, Alt, Ctrl, Left, Right, Middle.
+TShiftState ShiftOf(guint State) {
+  unsigned Bits = 0;
+  if (State & GDK_SHIFT_MASK) Bits |= 1u << 0;
+  if (State & GDK_MOD1_MASK) Bits |= 1u << 1;
+  if (State & GDK_CONTROL_MASK) Bits |= 1u << 2;
+  if (State & GDK_BUTTON1_MASK) Bits |= 1u << 3;
+  if (State & GDK_BUTTON3_MASK) Bits |= 1u << 4;
+  if (State & GDK_BUTTON2_MASK) Bits |= 1u << 5;
+  return {Bits};
+}
+
+bool ButtonOf(guint Number, TMouseButton& Button) {
+  switch (Number) {
+    case 1: Button = TMouseButton::mbLeft; return true;
+    case 2: Button = TMouseButton::mbMiddle; return true;
+    case 3: Button = TMouseButton::mbRight; return true;
+    default: return false;  // wheel and extra buttons
+  }
+}
+
+// GDK's state on a press does not hold the button just pressed yet, nor on
+// a release the one just released any more: the VCL's shift state does.
+guint ButtonMask(guint Number) { return Number <= 5 ? GDK_BUTTON1_MASK << (Number - 1) : 0; }
+
+gboolean OnDraw(GtkWidget*, cairo_t* Cr, gpointer Data) {
+  auto& Window = *static_cast<FormWindow*>(Data);
+  TForm& Form = Window.Form;
+  const std::uint32_t Color = core::ColorToRGB(Form.Color);
+  gtk::CairoPainter Painter(Cr, Window.Surfaces);
+  const int Outer = Window.Band * 2;
+  Painter.Fill({0, 0, Window.Band, Form.ClientHeight + Outer}, Color);
+  Painter.Fill({Form.ClientWidth + Window.Band, 0, Form.ClientWidth + Outer, Form.ClientHeight + Outer}, Color);
+  Painter.Fill({Window.Band, 0, Form.ClientWidth + Window.Band, Window.Band}, Color);
+  Painter.Fill({Window.Band, Form.ClientHeight + Window.Band, Form.ClientWidth + Window.Band,
+                Form.ClientHeight + Outer}, Color);
+
+  double X1, Y1, X2, Y2;
+  cairo_clip_extents(Cr, &X1, &Y1, &X2, &Y2);
+  TRect Area{static_cast<std::int32_t>(std::floor(X1)) - Window.Band,
+             static_cast<std::int32_t>(std::floor(Y1)) - Window.Band,
+             static_cast<std::int32_t>(std::ceil(X2)) - Window.Band,
+             static_cast<std::int32_t>(std::ceil(Y2)) - Window.Band};
+  Area.Left = std::max(Area.Left, 0);
+  Area.Top = std::max(Area.Top, 0);
+  Area.Right = std::min(Area.Right, Form.ClientWidth);
+  Area.Bottom = std::min(Area.Bottom, Form.ClientHeight);
+  if (Area.Left >= Area.Right || Area.Top >= Area.Bottom) return TRUE;
+  cairo_save(Cr);
+  cairo_translate(Cr, Window.Band, Window.Band);
+  cairo_rectangle(Cr, Area.Left, Area.Top, Area.Width(), Area.Height());
+  cairo_clip(Cr);
+  core::Paint(Form, Painter, Area);
+  cairo_restore(Cr);
+  return TRUE;
+}
+
+gboolean OnMotion(GtkWidget*, GdkEventMotion* Event, gpointer Data) {
+  auto& Window = *static_cast<FormWindow*>(Data);
+  core::MouseMove(Window.Form, ShiftOf(Event->state), ClientPoint(Window, Event->x, Event->y));
+  return TRUE;
+}
+
+// While a button is held, X's implicit pointer grab sends every pointer
+// event to this window, wherever the pointer is: that is the capture.
+gboolean OnButtonPress(GtkWidget*, GdkEventButton* Event, gpointer Data) {
+  auto& Window = *static_cast<FormWindow*>(Data);
+  TMouseButton Button;
+  // A double or triple click also arrives as a second or third plain press.
+  if (Event->type != GDK_BUTTON_PRESS || !ButtonOf(Event->button, Button)) return TRUE;
+  core::MouseDown(Window.Form, Button, ShiftOf(Event->state | ButtonMask(Event->button)),
+                  ClientPoint(Window, Event->x, Event->y));
+  return TRUE;
+}
+
+gboolean OnButtonRelease(GtkWidget*, GdkEventButton* Event, gpointer Data) {
+  auto& Window = *static_cast<FormWindow*>(Data);
+  TMouseButton Button;
+  if (!ButtonOf(Event->button, Button)) return TRUE;
+  core::MouseUp(Window.Form, Button, ShiftOf(Event->state & ~ButtonMask(Event->button)),
+                ClientPoint(Window, Event->x, Event->y));
+  return TRUE;
+}
+
+// Another client took the pointer grab away while a button was held.
+gboolean OnGrabBroken(GtkWidget*, GdkEvent*, gpointer Data) {
+  core::CancelMode(static_cast<FormWindow*>(Data)->Form);
+  return FALSE;
+}
+
+// Alt+F4 is the system's close command. A window manager turns it into a
+// delete event; with none running, the window sees the key itself.
+gboolean OnKeyPress(GtkWidget*, GdkEventKey* Event, gpointer Data) {
+  const guint Modifiers = Event->state & gtk_accelerator_get_default_mod_mask();
+  if (Event->keyval == GDK_KEY_F4 && Modifiers == GDK_MOD1_MASK) {
+    static_cast<FormWindow*>(Data)->Form.Close();
+    return TRUE;
+  }
+  return FALSE;
+}
+
+gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer Data) {
+  static_cast<FormWindow*>(Data)->Form.Close();
+  return TRUE;  // the form decides; its destruction destroys the window
+}
+
+// The window icon from the program's MAINICON resource, an .ico file.
+void SetIcon(GtkWindow* Window) {
+  const std::span<const std::uint8_t> Icon = ProgramResource("MAINICON");
+  if (Icon.empty()) return;
+  GdkPixbufLoader* Loader = gdk_pixbuf_loader_new_with_type("ico", nullptr);
+  if (!Loader) return;
+  const bool Read = gdk_pixbuf_loader_write(Loader, Icon.data(), Icon.size(), nullptr);
+  if (gdk_pixbuf_loader_close(Loader, nullptr) && Read) {
+    if (GdkPixbuf* Picture = gdk_pixbuf_loader_get_pixbuf(Loader)) gtk_window_set_icon(Window, Picture);
+  }
+  g_object_unref(Loader);
+}
+
+// Where a window of Width x Height goes for the form's Position: the
+// centre of the primary monitor, or the form's own Left and Top.
+TPoint PlaceOf(const TForm& Form, int Width, int Height) {
+  if (Form.Position != TPosition::poScreenCenter && Form.Position != TPosition::poDesktopCenter)
+    return {Form.Left, Form.Top};
+  GdkDisplay* Display = gdk_display_get_default();
+  GdkMonitor* Monitor = gdk_display_get_primary_monitor(Display);
+  if (!Monitor) Monitor = gdk_display_get_monitor(Display, 0);  // no primary set (Xvfb)
+  GdkRectangle Screen{0, 0, Width, Height};
+  if (Monitor) gdk_monitor_get_geometry(Monitor, &Screen);
+  return {Screen.x + (Screen.width - Width) / 2, Screen.y + (Screen.height - Height) / 2};
+}
+
+}  // namespace
+
+HWND ApplicationWindow() { return reinterpret_cast<HWND>(&TheApplication); }
+
+HWND CreateFormWindow(TForm& Form) {
+  // The application's title is its name for the desktop, set once, before
+  // its first window (GLib allows it only once).
+  static bool Named = false;
+  if (!Named) g_set_application_name(gtk::ToUtf8(Application->Title.View()).c_str());
+  Named = true;
+
+  auto* Window = new FormWindow{Form, gtk_window_new(GTK_WINDOW_TOPLEVEL), Form.BorderWidth, {}};
+  GtkWindow* Native = GTK_WINDOW(Window->Widget);
+  const int Width = Form.ClientWidth + 2 * Window->Band;
+  const int Height = Form.ClientHeight + 2 * Window->Band;
+  gtk_window_set_title(Native, Form.Caption.c_str());  // UTF-8 in the form resource
+  gtk_window_set_decorated(Native, Form.BorderStyle != TFormBorderStyle::bsNone);
+  gtk_window_set_resizable(Native, FALSE);
+  gtk_widget_set_size_request(Window->Widget, Width, Height);
+  const TPoint Place = PlaceOf(Form, Width, Height);
+  gtk_window_move(Native, Place.x, Place.y);
+  SetIcon(Native);
+  // The window paints every pixel itself, so GTK need not draw a background.
+  gtk_widget_set_app_paintable(Window->Widget, TRUE);
+  gtk_widget_add_events(Window->Widget, GDK_POINTER_MOTION_MASK | GDK_BUTTON_PRESS_MASK |
+                                            GDK_BUTTON_RELEASE_MASK | GDK_KEY_PRESS_MASK);
+  g_signal_connect(Window->Widget, "draw", G_CALLBACK(OnDraw), Window);
+  g_signal_connect(Window->Widget, "motion-notify-event", G_CALLBACK(OnMotion), Window);
+  g_signal_connect(Window->Widget, "button-press-event", G_CALLBACK(OnButtonPress), Window);
+  g_signal_connect(Window->Widget, "button-release-event", G_CALLBACK(OnButtonRelease), Window);
+  g_signal_connect(Window->Widget, "grab-broken-event", G_CALLBACK(OnGrabBroken), Window);
+  g_signal_connect(Window->Widget, "key-press-event", G_CALLBACK(OnKeyPress), Window);
+  g_signal_connect(Window->Widget, "delete-event", G_CALLBACK(OnDelete), Window);
+  return reinterpret_cast<HWND>(Window);
+}
+
+void DestroyFormWindow(HWND Handle) {
+  FormWindow* Window = FromHandle(Handle);
+  if (!Window) return;
+  if (MainWindow == Window) MainWindow = nullptr;
+  gtk_widget_destroy(Window->Widget);
+  delete Window;
+}
+
+void RunMessageLoop(TForm& MainForm) {
+  MainWindow = FromHandle(MainForm.Handle);
+  MainLoop = g_main_loop_new(nullptr, FALSE);
+  gtk_widget_show(MainWindow->Widget);
+  // Takes the keyboard focus too; with no window manager, GDK sets the
+  // input focus on the window itself.
+  gtk_window_present(GTK_WINDOW(MainWindow->Widget));
+  g_main_loop_run(MainLoop);
+  g_main_loop_unref(MainLoop);
+  MainLoop = nullptr;
+}
+
+void QuitMessageLoop() {
+  // The window goes at once. A question still open from one of its clicks
+  // stays until answered: only then can this loop return.
+  if (MainWindow) gtk_widget_hide(MainWindow->Widget);
+  if (MainLoop) g_main_loop_quit(MainLoop);
+}
+
+TPoint CursorPos() {
+  GdkSeat* Seat = gdk_display_get_default_seat(gdk_display_get_default());
+  gint X = 0, Y = 0;
+  // Asks the X server where the pointer is now, not where the last event was.
+  gdk_device_get_position(gdk_seat_get_pointer(Seat), nullptr, &X, &Y);
+  return {X, Y};
+}
+
+TPoint ClientOrigin(HWND Handle) {
+  if (Handle == ApplicationWindow() || !Handle) return {0, 0};
+  FormWindow* Window = FromHandle(Handle);
+  GdkWindow* Native = gtk_widget_get_window(Window->Widget);
+  gint X = 0, Y = 0;
+  // The window's position on the root window, asked of the X server, so it
+  // holds under any window manager's frame.
+  if (Native) gdk_window_get_origin(Native, &X, &Y);
+  return {X + Window->Band, Y + Window->Band};
+}
+
+// GTK's implicit grab already is the capture (see OnButtonPress).
+void CaptureMouse(HWND) {}
+void ReleaseMouse() {}
+
+void InvalidateArea(HWND Handle, const TRect& Area) {
+  if (Handle == ApplicationWindow() || !Handle) return;
+  FormWindow* Window = FromHandle(Handle);
+  gtk_widget_queue_draw_area(Window->Widget, Area.Left + Window->Band, Area.Top + Window->Band,
+                             Area.Width(), Area.Height());
+}
+
+}  // namespace vcl::backend
+
+namespace vcl::gtk {
+
+GtkWidget* MainWindowWidget() { return backend::MainWindow ? backend::MainWindow->Widget : nullptr; }
+
+}  // namespace vcl::gtk
