@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need (as root, or
-# through sudo). Does nothing when they are all present.
+# through sudo), and generates the locales the Wine tests run in. Does
+# nothing when they are all present.
 set -euo pipefail
 
 packages=(
@@ -17,16 +18,32 @@ packages=(
   # window tools, screenshots, and the accessibility bus for the dialogs.
   xvfb xdotool x11-utils imagemagick
   dbus dbus-bin at-spi2-core python3 python3-gi gir1.2-atspi-2.0
+  # The Windows program's import-table check, and its end-to-end tests under
+  # Wine: the X server above, and the locales that give Wine code page 936
+  # (and a Western one) with file names mapped through UTF-8.
+  binutils-mingw-w64-i686 locales
 )
+locales=(zh_CN.UTF-8 en_US.UTF-8)
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
 
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo=sudo
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+# locale -a spells them zh_CN.utf8; Wine needs them generated, or it strips
+# the high bit of every non-ASCII byte of a file name.
+for l in "${locales[@]}"; do
+  if ! locale -a | grep -qix "${l%.UTF-8}.utf8"; then
+    $sudo sed -i -E "s/^# *($l UTF-8)/\1/" /etc/locale.gen
+    grep -qx "$l UTF-8" /etc/locale.gen || echo "$l UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+    $sudo locale-gen >/dev/null
+  fi
+done

@@ -15,3 +15,7 @@ for preset in linux linux-asan win64 fuzz; do
   echo "==== test: $preset"
   ctest --preset "$preset"
 done
+
+# The product itself builds no tests; its import table is read here.
+echo "==== test: win32 imports"
+tests/win32/check-imports.sh build/win32/src/menu.exe tests/win32/xp-imports.txt

@@ -1,0 +1,238 @@
+// The native window of a form, and the pointer:
+//   CreateFormWindow, DestroyFormWindow  a popup owned by the application
+//       window, its client inset by the form's BorderWidth as a real
+//       non-client band painted in the form's colour
+//   CursorPos, ClientOrigin              GetCursorPos, ClientToScreen
+//   CaptureMouse, ReleaseMouse           SetCapture, ReleaseCapture
+//   InvalidateArea                       InvalidateRect
+//   SystemColor                          GetSysColor
+// The window procedure turns mouse, paint and close messages into core
+// calls and does nothing else.
+
+#include "gdi_painter.h"
+
+#include <windowsx.h>
+
+namespace vcl::backend {
+
+namespace {
+
+// The window holding the mouse capture on the core's request, or null.
+// Kept so that a capture taken away by the system (WM_CAPTURECHANGED) can
+// be told from one the core gave back itself.
+::HWND CaptureHolder = nullptr;
+
+TForm* FormOf(::HWND Window) {
+  return reinterpret_cast<TForm*>(GetWindowLongPtrW(Window, GWLP_USERDATA));
+}
+
+// The buttons and keys held, in the layout of TShiftState: shift, alt,
+// control, then the left, right and middle buttons.
+TShiftState ShiftOf(WPARAM Keys) {
+  unsigned Bits = 0;
+  if (Keys & MK_SHIFT) Bits |= 1u << 0;
+  if (GetKeyState(VK_MENU) < 0) Bits |= 1u << 1;
+  if (Keys & MK_CONTROL) Bits |= 1u << 2;
+  if (Keys & MK_LBUTTON) Bits |= 1u << 3;
+  if (Keys & MK_RBUTTON) Bits |= 1u << 4;
+  if (Keys & MK_MBUTTON) Bits |= 1u << 5;
+  return TShiftState{Bits};
+}
+
+// Client coordinates; negative or beyond the client while the capture is held.
+TPoint PointOf(LPARAM Position) { return {GET_X_LPARAM(Position), GET_Y_LPARAM(Position)}; }
+
+// Paints the band between the window's edge and its client in the form's colour.
+void PaintBand(::HWND Window, TForm& Form) {
+  RECT Outer, Inner;
+  GetWindowRect(Window, &Outer);
+  GetClientRect(Window, &Inner);
+  MapWindowPoints(Window, nullptr, reinterpret_cast<POINT*>(&Inner), 2);
+  OffsetRect(&Inner, -Outer.left, -Outer.top);
+  OffsetRect(&Outer, -Outer.left, -Outer.top);
+  // GetWindowDC: a device context for the whole window, non-client included.
+  const ::HDC Dc = GetWindowDC(Window);
+  ExcludeClipRect(Dc, Inner.left, Inner.top, Inner.right, Inner.bottom);
+  const std::uint32_t Rgb = core::ColorToRGB(Form.Color);
+  const ::HBRUSH Brush = CreateSolidBrush(RGB((Rgb >> 16) & 0xFF, (Rgb >> 8) & 0xFF, Rgb & 0xFF));
+  FillRect(Dc, &Outer, Brush);
+  DeleteObject(Brush);
+  ReleaseDC(Window, Dc);
+}
+
+LRESULT CALLBACK FormWindowProc(::HWND Window, UINT Message, WPARAM WParam, LPARAM LParam) {
+  if (Message == WM_NCCREATE) {
+    // The form rides along in CreateWindowExW's last argument.
+    const auto* Create = reinterpret_cast<const CREATESTRUCTW*>(LParam);
+    SetWindowLongPtrW(Window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(Create->lpCreateParams));
+  }
+  TForm* Form = FormOf(Window);
+  if (!Form) return DefWindowProcW(Window, Message, WParam, LParam);
+
+  switch (Message) {
+    case WM_NCCALCSIZE: {
+      // The client is the window rectangle inset by the border width on
+      // every side: the band is non-client, so it takes no client mouse
+      // input and a point on it is outside the client area. Either form of
+      // the message starts with the window rectangle to turn into the
+      // client's (WParam FALSE: a plain RECT, as at creation).
+      RECT* Proposed = WParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(LParam)->rgrc[0]
+                              : reinterpret_cast<RECT*>(LParam);
+      InflateRect(Proposed, -Form->BorderWidth, -Form->BorderWidth);
+      return 0;
+    }
+    case WM_NCPAINT:
+      PaintBand(Window, *Form);
+      return 0;
+    case WM_NCACTIVATE:
+      // The default would redraw a frame this window does not have over the
+      // band; TRUE lets the activation change go on.
+      return TRUE;
+    case WM_ERASEBKGND:
+      return 1;  // WM_PAINT covers every pixel
+    case WM_PAINT:
+      win32::PaintForm(Window, *Form);
+      return 0;
+    case WM_MOUSEMOVE:
+      core::MouseMove(*Form, ShiftOf(WParam), PointOf(LParam));
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+      const TMouseButton Button = Message == WM_LBUTTONDOWN   ? TMouseButton::mbLeft
+                                  : Message == WM_RBUTTONDOWN ? TMouseButton::mbRight
+                                                              : TMouseButton::mbMiddle;
+      core::MouseDown(*Form, Button, ShiftOf(WParam), PointOf(LParam));
+      return 0;
+    }
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+      const TMouseButton Button = Message == WM_LBUTTONUP   ? TMouseButton::mbLeft
+                              : Message == WM_RBUTTONUP ? TMouseButton::mbRight
+                                                        : TMouseButton::mbMiddle;
+      core::MouseUp(*Form, Button, ShiftOf(WParam), PointOf(LParam));
+      return 0;
+    }
+    case WM_CANCELMODE:
+      // Sent when a dialog or menu opens, among others: the press is
+      // abandoned without a click; the default releases the capture.
+      if (CaptureHolder == Window) {
+        CaptureHolder = nullptr;
+        core::CancelMode(*Form);
+      }
+      break;
+    case WM_CAPTURECHANGED:
+      // Another window took the capture while the core still held it.
+      if (CaptureHolder == Window && reinterpret_cast<::HWND>(LParam) != Window) {
+        CaptureHolder = nullptr;
+        core::CancelMode(*Form);
+      }
+      return 0;
+    case WM_CLOSE:
+      // Alt+F4 arrives here through the system's close command. Closing is
+      // the form's business; the default would destroy the window.
+      Form->Close();
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(Window, Message, WParam, LParam);
+}
+
+// One window class per form class, named after it (TAutoForm), as the VCL
+// does. Registering a class again fails harmlessly.
+std::wstring FormWindowClass(const TForm& Form) {
+  std::wstring Name = win32::Wide(Form.Class.ClassName);
+  const ::HINSTANCE Instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW Class{};
+  Class.cbSize = sizeof Class;
+  Class.lpfnWndProc = FormWindowProc;
+  Class.hInstance = Instance;
+  Class.hIcon = LoadIconW(Instance, L"MAINICON");
+  Class.hIconSm = static_cast<::HICON>(LoadImageW(Instance, L"MAINICON", IMAGE_ICON, 16, 16, 0));
+  Class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */);
+  Class.lpszClassName = Name.c_str();
+  RegisterClassExW(&Class);
+  return Name;
+}
+
+bool Centred(TPosition Position) {
+  return Position == TPosition::poScreenCenter || Position == TPosition::poDesktopCenter ||
+         Position == TPosition::poMainFormCenter || Position == TPosition::poOwnerFormCenter;
+}
+
+}  // namespace
+
+vcl::HWND CreateFormWindow(TForm& Form) {
+  const int Width = Form.ClientWidth + 2 * Form.BorderWidth;
+  const int Height = Form.ClientHeight + 2 * Form.BorderWidth;
+  int Left = Form.Left, Top = Form.Top;
+  if (Centred(Form.Position)) {
+    Left = (GetSystemMetrics(SM_CXSCREEN) - Width) / 2;
+    Top = (GetSystemMetrics(SM_CYSCREEN) - Height) / 2;
+  }
+  // The caption is UTF-8 in the form resource.
+  const int Length = MultiByteToWideChar(CP_UTF8, 0, Form.Caption.data(),
+                                         static_cast<int>(Form.Caption.size()), nullptr, 0);
+  std::wstring Caption(static_cast<std::size_t>(Length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, Form.Caption.data(), static_cast<int>(Form.Caption.size()),
+                      Caption.data(), Length);
+  // WS_POPUP: no frame and no caption bar, so the user cannot move or size
+  // it. WS_SYSMENU gives it the system's close command, which Alt+F4 sends.
+  // Owned by the application window, it has no taskbar button of its own.
+  const ::HWND Window = CreateWindowExW(
+      0, FormWindowClass(Form).c_str(), Caption.c_str(), WS_POPUP | WS_SYSMENU | WS_CLIPCHILDREN, Left,
+      Top, Width, Height, win32::Native(ApplicationWindow()), nullptr, GetModuleHandleW(nullptr),
+      &Form);
+  if (!Window) throw Exception("无法创建窗口");
+  return win32::Layer(Window);
+}
+
+void DestroyFormWindow(vcl::HWND Window) {
+  if (!Window) return;
+  // The form is going away: no message may reach it any more.
+  SetWindowLongPtrW(win32::Native(Window), GWLP_USERDATA, 0);
+  if (CaptureHolder == win32::Native(Window)) CaptureHolder = nullptr;
+  DestroyWindow(win32::Native(Window));
+}
+
+TPoint CursorPos() {
+  POINT Point{};
+  GetCursorPos(&Point);
+  return {Point.x, Point.y};
+}
+
+TPoint ClientOrigin(vcl::HWND Window) {
+  POINT Origin{0, 0};
+  ClientToScreen(win32::Native(Window), &Origin);
+  return {Origin.x, Origin.y};
+}
+
+void CaptureMouse(vcl::HWND Window) {
+  // Every mouse message goes to this window until released, even with the
+  // pointer outside it, in client coordinates.
+  CaptureHolder = win32::Native(Window);
+  SetCapture(CaptureHolder);
+}
+
+void ReleaseMouse() {
+  const ::HWND Holder = CaptureHolder;
+  // Cleared first: ReleaseCapture sends WM_CAPTURECHANGED at once.
+  CaptureHolder = nullptr;
+  // Only our own capture: another window of the thread may hold it now.
+  if (Holder && GetCapture() == Holder) ReleaseCapture();
+}
+
+void InvalidateArea(vcl::HWND Window, const TRect& Area) {
+  const RECT Native{Area.Left, Area.Top, Area.Right, Area.Bottom};
+  InvalidateRect(win32::Native(Window), &Native, FALSE);
+}
+
+std::uint32_t SystemColor(int Index) {
+  const COLORREF Color = GetSysColor(Index);
+  return std::uint32_t{GetRValue(Color)} << 16 | std::uint32_t{GetGValue(Color)} << 8 |
+         GetBValue(Color);
+}
+
+}  // namespace vcl::backend

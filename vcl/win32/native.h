@@ -1,0 +1,45 @@
+#pragma once
+// What every file of the Win32 backend shares: <windows.h> brought in after
+// the platform layer's own headers, the conversion between the layer's
+// opaque handles and the native ones, and the text conversion between code
+// page 936 bytes and the UTF-16 of the wide Win32 calls.
+//
+// Order matters: the layer's headers name constants (MB_OK, SW_HIDE,
+// HKEY_LOCAL_MACHINE, ...) that <windows.h> defines as macros, so they must
+// be read first. After <windows.h> those names are the native macros.
+
+#include <vcl/ansistring.h>
+#include <vcl/controls.h>
+#include <vcl/forms.h>
+#include <vcl/types.h>
+
+#include "backend.h"
+#include "events.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace vcl::win32 {
+
+inline ::HWND Native(vcl::HWND Window) { return reinterpret_cast<::HWND>(Window); }
+inline vcl::HWND Layer(::HWND Window) { return reinterpret_cast<vcl::HWND>(Window); }
+
+// GBK text (as GB18030, its superset) to UTF-16 and back; nothing is lost
+// either way. A null Text gives an empty string.
+std::wstring Wide(const char* Text);
+inline std::wstring Wide(const AnsiString& Text) { return Wide(Text.c_str()); }
+AnsiString Narrow(const wchar_t* Text);
+
+// Text for a wide call's optional parameter: null stays null.
+class OptionalWide {
+public:
+  explicit OptionalWide(const char* Text) : Present(Text != nullptr), Value(Wide(Text)) {}
+  const wchar_t* get() const noexcept { return Present ? Value.c_str() : nullptr; }
+
+private:
+  bool Present;
+  std::wstring Value;
+};
+
+}  // namespace vcl::win32

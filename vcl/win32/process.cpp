@@ -1,0 +1,76 @@
+// Process and files over the wide Win32 calls:
+//   ExecutablePath       GetModuleFileNameW
+//   ChangeCurrentDir     SetCurrentDirectoryW
+//   IsFile               GetFileAttributesW
+//   WindowsMajorVersion  GetVersionExW
+// and, at start, the DLL search path cut down to the system's own folders,
+// so that no DLL on the disc beside the program is ever loaded.
+
+#include "native.h"
+
+#include <vector>
+
+namespace vcl::backend {
+
+namespace {
+
+// A function of kernel32 looked up by name, or null where this Windows
+// lacks it. FARPROC goes through void (*)() because GCC warns about a
+// direct cast between unrelated function types.
+template <class Function>
+Function* KernelFunction(const char* Name) {
+  const ::HMODULE Kernel = GetModuleHandleW(L"kernel32.dll");
+  if (!Kernel) return nullptr;
+  return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(GetProcAddress(Kernel, Name)));
+}
+
+// Runs before the program's own code. Both calls are looked up rather than
+// imported: SetDllDirectoryW came with Windows XP SP1 and
+// SetDefaultDllDirectories with Windows 8 (or Windows 7 with KB2533623),
+// and the program must still start where they are missing.
+struct DllSearchPath {
+  DllSearchPath() {
+    // An empty string takes the current directory out of the search path.
+    if (auto* SetDllDirectoryPtr = KernelFunction<BOOL WINAPI(LPCWSTR)>("SetDllDirectoryW"))
+      SetDllDirectoryPtr(L"");
+    // Only System32 for every later load: the program's own folder (the
+    // disc) is searched no more either.
+    if (auto* SetDefaultDllDirectoriesPtr =
+            KernelFunction<BOOL WINAPI(DWORD)>("SetDefaultDllDirectories"))
+      SetDefaultDllDirectoriesPtr(0x00000800 /* LOAD_LIBRARY_SEARCH_SYSTEM32 */);
+  }
+} const AtStart;
+
+}  // namespace
+
+AnsiString ExecutablePath() {
+  // GetModuleFileNameW truncates without failing when the buffer is too
+  // short, so grow it until the name fits.
+  std::vector<wchar_t> Buffer(MAX_PATH);
+  for (;;) {
+    const DWORD Length = GetModuleFileNameW(nullptr, Buffer.data(), static_cast<DWORD>(Buffer.size()));
+    if (Length == 0) return {};
+    if (Length < Buffer.size()) return win32::Narrow(Buffer.data());
+    Buffer.resize(Buffer.size() * 2);
+  }
+}
+
+bool ChangeCurrentDir(const AnsiString& Dir) {
+  return SetCurrentDirectoryW(win32::Wide(Dir).c_str()) != 0;
+}
+
+bool IsFile(const AnsiString& Path) {
+  const DWORD Attributes = GetFileAttributesW(win32::Wide(Path).c_str());
+  return Attributes != INVALID_FILE_ATTRIBUTES && !(Attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+int WindowsMajorVersion() {
+  // The version the system reports to this program: with the manifest's
+  // list of supported systems, the real one up to Windows 10.
+  OSVERSIONINFOW Info{};
+  Info.dwOSVersionInfoSize = sizeof Info;
+  if (!GetVersionExW(&Info)) return 0;
+  return static_cast<int>(Info.dwMajorVersion);
+}
+
+}  // namespace vcl::backend
