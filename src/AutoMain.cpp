@@ -35,7 +35,7 @@ TAutoForm::TAutoForm(TComponent* Owner) : TForm(Owner, FormClass) {
     Rect.Bottom += Image->Top;
   }
   AppDir = ExtractFileDir(Application->ExeName);
-  if (AppDir.IsEmpty() || AppDir[AppDir.Length()] != PathDelim) AppDir += PathDelim;
+  if (!IsPathDelimiter(AppDir, AppDir.Length())) AppDir += PathDelim;
 }
 
 // The members go in reverse order of declaration (HotRects, ItemFile,

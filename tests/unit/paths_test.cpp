@@ -36,6 +36,15 @@ TEST_F(ApplicationFolder, InAFolderEndsWithExactlyOneDelimiter) {
 #endif
 }
 
+TEST_F(ApplicationFolder, EndingInACharacterWhoseSecondByteIsABackslashStillGetsItsDelimiter) {
+  Start(OnDisc({"運", "menu.exe"}));  // 運 is DF 5C in code page 936
+  fake::AddFile(OnDisc({"運", "KVServer", "Setup.exe"}));
+  Click(3);
+  ASSERT_EQ(World().Launches.size(), 1u);
+  EXPECT_EQ(World().Launches[0].File, OnDisc({"運", "KVServer", "Setup.exe"}));
+  EXPECT_EQ(World().CurrentDir, OnDisc({"運", ""}));
+}
+
 struct DirCase {
   const char* FileName;
   const char* Dir;
@@ -52,6 +61,9 @@ const DirCase DirCases[] = {
     {"D:\\menu.exe", "D:\\"},
     {"D:\\cd\\menu.exe", "D:\\cd"},
     {"D:\\光盘 1\\menu.exe", "D:\\光盘 1"},
+    {"D:\\運\\menu.exe", "D:\\運"},      // 運 is DF 5C: its second byte is no delimiter
+    {"D:\\運", "D:\\"},
+    {"D:\\cd\\\\menu.exe", "D:\\cd\\"},  // a doubled delimiter keeps one
     {"D:menu.exe", "D:"},
     {"\\\\server\\share\\menu.exe", "\\\\server\\share"},
     {"menu.exe", ""},
@@ -62,6 +74,7 @@ const DirCase DirCases[] = {
     {"/menu", "/"},
     {"/cd/menu", "/cd"},
     {"/media/光盘 1/menu", "/media/光盘 1"},
+    {"/運/menu", "/運"},
     {"menu", ""},
     {"", ""},
 };

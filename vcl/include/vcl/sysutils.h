@@ -22,6 +22,11 @@ public:
   AnsiString Message;
 };
 
+// True if the byte at 1-based Index of S is a path delimiter standing by
+// itself, not the second byte of a double-byte character (code page 936
+// has characters whose second byte is a backslash).
+bool IsPathDelimiter(const AnsiString& S, int Index);
+
 // The folder part of FileName: a drive or file system root keeps its
 // delimiter (D:\ or /), any other folder comes without a trailing one.
 AnsiString ExtractFileDir(const AnsiString& FileName);
