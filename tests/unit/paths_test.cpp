@@ -63,7 +63,7 @@ const DirCase DirCases[] = {
     {"D:\\光盘 1\\menu.exe", "D:\\光盘 1"},
     {"D:\\運\\menu.exe", "D:\\運"},      // 運 is DF 5C: its second byte is no delimiter
     {"D:\\運", "D:\\"},
-    {"D:\\cd\\\\menu.exe", "D:\\cd\\"},  // a doubled delimiter keeps one
+    {"D:\\cd\\\\menu.exe", "D:\\cd\\\\"},  // a delimiter after a delimiter stays, as after a drive
     {"D:menu.exe", "D:"},
     {"\\\\server\\share\\menu.exe", "\\\\server\\share"},
     {"menu.exe", ""},
