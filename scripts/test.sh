@@ -11,7 +11,7 @@ for preset in linux linux-asan win64 win32 fuzz; do
   cmake --build --preset "$preset"
 done
 
-for preset in linux linux-asan win64 fuzz; do
+for preset in linux linux-asan win64 win32 fuzz; do
   echo "==== test: $preset"
   ctest --preset "$preset"
 done

@@ -6,6 +6,9 @@
 #
 # sets WINEPREFIX, DISPLAY, MENU_SETUP_RECORD and the helpers below, and
 # stops the display and the prefix's wineserver when the script exits.
+# A disc laid out elsewhere (extracted from an image, say) is used with
+#
+#   open_session WORK_DIR; boot_with_disc DISC_DIR
 
 wine=/usr/lib/wine/wine64 wineserver=/usr/lib/wine/wineserver64
 
@@ -15,8 +18,9 @@ windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 # wine reg, with its standard input closed (it can hang otherwise).
 reg() { "$wine" reg "$@" </dev/null >/dev/null 2>&1; }
 
-start_session() {
-  local work=$1 menu=$2 standin=$3
+open_session() {
+  local work=$1
+  session_work=$work
   rm -rf "$work"
   mkdir -p "$work"
   export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -32,6 +36,20 @@ start_session() {
   trap stop_session EXIT
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
   export DISPLAY=:$(head -n1 "$work/display")
+  export MENU_SETUP_RECORD
+  MENU_SETUP_RECORD=$(windows_path "$work/launches.txt")
+}
+
+# A fresh prefix with DISC as its drive D:.
+boot_with_disc() {
+  "$wine" wineboot -i </dev/null >"$session_work/wineboot.log" 2>&1
+  "$wineserver" -w
+  ln -s "$1" "$WINEPREFIX/dosdevices/d:"
+}
+
+start_session() {
+  local work=$1 menu=$2 standin=$3
+  open_session "$work"
 
   # The disc: the menu at its root, the eight setup folders beside it, and
   # a second copy of the menu in a folder with spaces and Chinese
@@ -50,13 +68,7 @@ start_session() {
   mkdir -p "$chinese/KVClient"
   cp "$menu" "$chinese/menu.exe"
   cp "$standin" "$chinese/KVClient/Setup.exe"
-
-  export MENU_SETUP_RECORD
-  MENU_SETUP_RECORD=$(windows_path "$work/launches.txt")
-
-  "$wine" wineboot -i </dev/null >"$work/wineboot.log" 2>&1
-  "$wineserver" -w
-  ln -s "$disc" "$WINEPREFIX/dosdevices/d:"
+  boot_with_disc "$disc"
 }
 
 stop_session() {
