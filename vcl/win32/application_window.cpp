@@ -48,21 +48,13 @@ LRESULT CALLBACK ApplicationWindowProc(::HWND Window, UINT Message, WPARAM WPara
 }
 
 ::HWND MakeApplicationWindow() {
-  const ::HINSTANCE Instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW Class{};
-  Class.cbSize = sizeof Class;
-  Class.lpfnWndProc = ApplicationWindowProc;
-  Class.hInstance = Instance;
-  Class.hIcon = LoadIconW(Instance, L"MAINICON");
-  Class.hIconSm = static_cast<::HICON>(LoadImageW(Instance, L"MAINICON", IMAGE_ICON, 16, 16, 0));
-  Class.lpszClassName = ApplicationClass;
-  RegisterClassExW(&Class);
+  win32::RegisterWindowClass(ApplicationClass, ApplicationWindowProc, nullptr);
   // A captioned, unowned window gets a taskbar button; of zero size at the
   // screen's centre, it is never seen itself.
   return CreateWindowExW(0, ApplicationClass, L"",
                          WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                          GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0,
-                         0, nullptr, nullptr, Instance, nullptr);
+                         0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 // The show command the process was started with, as WinMain's own would be.

@@ -144,16 +144,8 @@ LRESULT CALLBACK FormWindowProc(::HWND Window, UINT Message, WPARAM WParam, LPAR
 // does. Registering a class again fails harmlessly.
 std::wstring FormWindowClass(const TForm& Form) {
   std::wstring Name = win32::Wide(Form.Class.ClassName);
-  const ::HINSTANCE Instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW Class{};
-  Class.cbSize = sizeof Class;
-  Class.lpfnWndProc = FormWindowProc;
-  Class.hInstance = Instance;
-  Class.hIcon = LoadIconW(Instance, L"MAINICON");
-  Class.hIconSm = static_cast<::HICON>(LoadImageW(Instance, L"MAINICON", IMAGE_ICON, 16, 16, 0));
-  Class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */);
-  Class.lpszClassName = Name.c_str();
-  RegisterClassExW(&Class);
+  win32::RegisterWindowClass(Name.c_str(), FormWindowProc,
+                             LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */));
   return Name;
 }
 

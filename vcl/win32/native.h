@@ -31,6 +31,10 @@ std::wstring Wide(const char* Text);
 inline std::wstring Wide(const AnsiString& Text) { return Wide(Text.c_str()); }
 AnsiString Narrow(const wchar_t* Text);
 
+// Registers a window class of the program, with MAINICON in both sizes and
+// the given cursor (null: none). Registering a class again fails harmlessly.
+void RegisterWindowClass(const wchar_t* Name, WNDPROC Procedure, ::HCURSOR Cursor);
+
 // Text for a wide call's optional parameter: null stays null.
 class OptionalWide {
 public:

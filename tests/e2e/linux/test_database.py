@@ -3,14 +3,10 @@ the Windows version in a throw-away Wine prefix written by the test: which
 questions appear, and where each answer leads."""
 
 import os
-import shutil
-import tempfile
 import unittest
 
 import xsession as xs
 
-server = None
-pictures = None
 ASK = "询问"
 REINSTALL = "系统已经安装过MSDE或SQL Server 2005数据库,是否重新安装?"
 WIDTH = "请确认您的当前操作系统是32位或者64位,<是>32位 <否>64位!"
@@ -18,22 +14,9 @@ KEY1 = "Software\\Microsoft\\Microsoft SQL Server\\90\\Tools"
 KEY2 = "SOFTWARE\\Microsoft\\Microsoft SQL Server 2005 Redist\\SQL Native Client"
 
 
-def setUpModule():
-    global server, pictures
-    server = xs.Xvfb()
-    pictures = xs.Pictures(tempfile.mkdtemp(prefix="menu-pictures-"))
+setUpModule = xs.start_display
+tearDownModule = xs.stop_display
 
-
-def tearDownModule():
-    server.stop()
-    shutil.rmtree(pictures.folder, ignore_errors=True)
-
-
-def click_entry(tag):
-    left, top = xs.BUTTONS[tag]
-    xs.move_to_client(left + 20, top + 10)
-    xs.wait_for_window(pictures.lit(tag), f"entry {tag} lit")
-    xs.click()
 
 
 class DatabaseTest(unittest.TestCase):
@@ -81,11 +64,11 @@ class DatabaseTest(unittest.TestCase):
             with self.subTest(version=version, keys=keys, questions=questions):
                 self.start(version, keys)
                 try:
-                    click_entry(2)
+                    xs.click_entry(2)
                     for text, button in questions:
                         self.answer(text, button)
                     if folder is None:
-                        xs.stays(pictures.lit(2), "no setup and no message")
+                        xs.stays(xs.pictures.lit(2), "no setup and no message")
                         self.assertEqual(self.disc.setups(), [])
                     else:
                         args = self.expect_setup(folder)
@@ -96,11 +79,11 @@ class DatabaseTest(unittest.TestCase):
 
     def test_the_menu_stays_usable_inside_an_open_question(self):
         self.start("win7")
-        click_entry(2)
+        xs.click_entry(2)
         xs.wait_for_dialog(self.menu, ASK)
         xs.move_dialog_away(ASK)
         # A click on a lit entry runs at once, inside the open question.
-        click_entry(3)
+        xs.click_entry(3)
         self.assertEqual(self.expect_setup("KVServer"), [])
         # The request that asked resumes with its own paths.
         self.answer(WIDTH, "Yes")
@@ -115,7 +98,7 @@ class DatabaseTest(unittest.TestCase):
         self.disc.write_prefix("winxp")
         self.menu = xs.Menu(self.disc)
         self.addCleanup(self.menu.stop)
-        click_entry(2)
+        xs.click_entry(2)
         box = xs.wait_for_dialog(self.menu, "Quendra安装程序")
         self.assertEqual(box.texts(), [f"文件夹 '{self.disc.root}/MSDE/' 不存在！"])
         box.press("OK")

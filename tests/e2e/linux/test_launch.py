@@ -3,33 +3,16 @@ starts from its own folder with the right arguments and outlives the menu;
 a missing folder or file shows the modal message box."""
 
 import os
-import shutil
-import tempfile
 import unittest
 
 import xsession as xs
 
-server = None
-pictures = None
 TITLE = "Quendra安装程序"
 
 
-def setUpModule():
-    global server, pictures
-    server = xs.Xvfb()
-    pictures = xs.Pictures(tempfile.mkdtemp(prefix="menu-pictures-"))
+setUpModule = xs.start_display
+tearDownModule = xs.stop_display
 
-
-def tearDownModule():
-    server.stop()
-    shutil.rmtree(pictures.folder, ignore_errors=True)
-
-
-def click_entry(tag):
-    left, top = xs.BUTTONS[tag]
-    xs.move_to_client(left + 20, top + 10)
-    xs.wait_for_window(pictures.lit(tag), f"entry {tag} lit")
-    xs.click()
 
 
 class LaunchTest(unittest.TestCase):
@@ -44,7 +27,7 @@ class LaunchTest(unittest.TestCase):
         self.start()
         for count, (tag, folder) in enumerate(xs.FOLDERS.items(), start=1):
             with self.subTest(tag=tag):
-                click_entry(tag)
+                xs.click_entry(tag)
                 setups = xs.wait_for(f"setup {folder}", lambda: len(self.disc.setups()) >= count and self.disc.setups())
                 setup = setups[count - 1]
                 self.assertEqual(setup["component"], folder)
@@ -52,12 +35,12 @@ class LaunchTest(unittest.TestCase):
                 self.assertEqual(setup["args"], [])
                 # The menu stays open, lit entry and all, back in its own folder.
                 self.assertTrue(self.menu.running())
-                xs.wait_for_window(pictures.lit(tag), "the menu still shown")
+                xs.wait_for_window(xs.pictures.lit(tag), "the menu still shown")
                 self.assertEqual(self.menu.cwd(), self.disc.root)
 
     def test_the_setup_runs_in_its_own_session_and_outlives_the_menu(self):
         self.start()
-        click_entry(3)
+        xs.click_entry(3)
         setup = xs.wait_for("the server setup", self.disc.setups)[0]
         self.assertEqual(setup["sid"], setup["pid"])
         xs.xdotool("key", "alt+F4")
@@ -68,7 +51,7 @@ class LaunchTest(unittest.TestCase):
         self.assertNotEqual(int(fields[1]), self.menu.process.pid)  # parent: not the menu
 
     def check_modal_message(self, tag, text):
-        click_entry(tag)
+        xs.click_entry(tag)
         box = xs.wait_for_dialog(self.menu, TITLE)
         self.assertEqual(box.texts(), [text])
         self.assertEqual(set(box.buttons()), {"OK"})
@@ -77,18 +60,18 @@ class LaunchTest(unittest.TestCase):
         # The menu window takes no input while the box is shown: the pointer
         # lights nothing and a click starts nothing.
         xs.move_to_client(100, 100)
-        xs.wait_for_window(pictures.lit(tag), "the lit entry under the box")
+        xs.wait_for_window(xs.pictures.lit(tag), "the lit entry under the box")
         xs.move_to_client(500, 370)
-        xs.stays(pictures.lit(tag), "pointer over the exit entry while the box is shown")
+        xs.stays(xs.pictures.lit(tag), "pointer over the exit entry while the box is shown")
         xs.click()
-        xs.stays(pictures.lit(tag), "click on the exit entry while the box is shown")
+        xs.stays(xs.pictures.lit(tag), "click on the exit entry while the box is shown")
         self.assertTrue(self.menu.running())
         box.press("OK")
         xs.wait_no_dialog(self.menu)
         # Activation goes back to the menu window, which works on.
         xs.wait_for("focus back on the menu", lambda: xs.xdotool("getwindowfocus") == self.menu.window)
         xs.move_to_client(100, 100)
-        xs.wait_for_window(pictures.background(), "background after the box")
+        xs.wait_for_window(xs.pictures.background(), "background after the box")
         self.assertEqual(self.disc.setups(), [])
         self.assertEqual(self.menu.cwd(), self.disc.root)
 

@@ -1,26 +1,14 @@
 """The menu window in a real X server: place, size, first frame, lighting
 under the real pointer, dragging out of the window, and closing."""
 
-import os
-import shutil
-import tempfile
 import unittest
 
 import xsession as xs
 
-server = None
-pictures = None
 
 
-def setUpModule():
-    global server, pictures
-    server = xs.Xvfb()
-    pictures = xs.Pictures(tempfile.mkdtemp(prefix="menu-pictures-"))
-
-
-def tearDownModule():
-    server.stop()
-    shutil.rmtree(pictures.folder, ignore_errors=True)
+setUpModule = xs.start_display
+tearDownModule = xs.stop_display
 
 
 class WindowTest(unittest.TestCase):
@@ -39,7 +27,7 @@ class WindowTest(unittest.TestCase):
 
     def test_first_frame_is_the_background_inside_the_band(self):
         # The first frame: nothing has moved the pointer over the window.
-        xs.wait_for_window(pictures.background(), "the first frame")
+        xs.wait_for_window(xs.pictures.background(), "the first frame")
 
     def test_window_carries_the_icon_and_the_caption(self):
         props = xs.subprocess.run(["xprop", "-id", self.menu.window, "_NET_WM_ICON", "_NET_WM_NAME"],
@@ -52,80 +40,80 @@ class WindowTest(unittest.TestCase):
         for tag, (left, top) in xs.BUTTONS.items():
             right, bottom = left + xs.BUTTON_W, top + xs.BUTTON_H
             with self.subTest(tag=tag):
-                lit = pictures.lit(tag)
+                lit = xs.pictures.lit(tag)
                 # Inside: both top-left and bottom-right pixels, entered straight from outside.
                 for point in [(left, top), (right - 1, bottom - 1), (left + 100, top + 15)]:
                     xs.move_to_client(*point)
                     xs.wait_for_window(lit, f"entry {tag} lit at {point}")
                     xs.move_to_client(300, 300)
-                    xs.wait_for_window(pictures.background(), "no entry lit at (300, 300)")
+                    xs.wait_for_window(xs.pictures.background(), "no entry lit at (300, 300)")
                 # Just outside each edge: the right and bottom edges are outside.
                 for point in [(right, top + 10), (left + 10, bottom), (left - 1, top + 10), (left + 10, top - 1)]:
                     xs.move_to_client(left + 5, top + 5)
                     xs.wait_for_window(lit, f"entry {tag} lit")
                     xs.move_to_client(*point)
-                    xs.wait_for_window(pictures.background(), f"entry {tag} unlit at {point}")
+                    xs.wait_for_window(xs.pictures.background(), f"entry {tag} unlit at {point}")
 
     def test_crossing_the_gap_between_two_entries(self):
         xs.move_to_client(500, 70)
-        xs.wait_for_window(pictures.lit(2), "database entry lit")
+        xs.wait_for_window(xs.pictures.lit(2), "database entry lit")
         for y in range(79, 86):
             xs.move_to_client(500, y)
-            xs.wait_for_window(pictures.background(), f"nothing lit at y {y}")
+            xs.wait_for_window(xs.pictures.background(), f"nothing lit at y {y}")
         xs.move_to_client(500, 86)
-        xs.wait_for_window(pictures.lit(3), "server entry lit at y 86")
+        xs.wait_for_window(xs.pictures.lit(3), "server entry lit at y 86")
 
     def test_leaving_from_a_lit_entry_keeps_it_lit(self):
         xs.move_to_client(500, 100)
-        xs.wait_for_window(pictures.lit(3), "server entry lit")
+        xs.wait_for_window(xs.pictures.lit(3), "server entry lit")
         xs.move_to_client(500, 100 - 1000)  # off the top of the screen
-        xs.stays(pictures.lit(3), "left straight from the lit entry")
+        xs.stays(xs.pictures.lit(3), "left straight from the lit entry")
 
     def test_drag_out_and_release_outside_leaves_the_window_blank(self):
         xs.move_to_client(100, 100)
-        xs.wait_for_window(pictures.background(), "background")
+        xs.wait_for_window(xs.pictures.background(), "background")
         xs.xdotool("mousedown", 1)
         xs.move_to_client(-1, 100)  # the band is outside the client area
-        xs.wait_for_window(pictures.blank(), "blank on the band while held")
+        xs.wait_for_window(xs.pictures.blank(), "blank on the band while held")
         xs.move_to_client(700, 100)
         xs.xdotool("mouseup", 1)
-        xs.wait_for_window(pictures.blank(), "blank after release outside")
+        xs.wait_for_window(xs.pictures.blank(), "blank after release outside")
         # Nothing lights or clicks any more.
         xs.move_to_client(500, 100)
-        xs.stays(pictures.blank(), "pointer over the server entry afterwards")
+        xs.stays(xs.pictures.blank(), "pointer over the server entry afterwards")
         xs.click()
-        xs.stays(pictures.blank(), "click on the server entry afterwards")
+        xs.stays(xs.pictures.blank(), "click on the server entry afterwards")
         self.assertEqual(self.disc.setups(), [])
 
     def test_drag_out_and_back_in_keeps_the_window_working(self):
         xs.move_to_client(100, 100)
-        xs.wait_for_window(pictures.background(), "background")
+        xs.wait_for_window(xs.pictures.background(), "background")
         xs.xdotool("mousedown", 1)
         xs.move_to_client(100, -20)
-        xs.wait_for_window(pictures.blank(), "blank while dragged out")
+        xs.wait_for_window(xs.pictures.blank(), "blank while dragged out")
         xs.move_to_client(500, 100)  # back in, onto the server entry, still held
-        xs.wait_for_window(pictures.lit(3), "background and server entry again")
+        xs.wait_for_window(xs.pictures.lit(3), "background and server entry again")
         xs.move_to_client(100, 100)
         xs.xdotool("mouseup", 1)
-        xs.wait_for_window(pictures.background(), "background after release")
+        xs.wait_for_window(xs.pictures.background(), "background after release")
         xs.move_to_client(500, 370)
-        xs.wait_for_window(pictures.lit(7), "exit entry lit afterwards")
+        xs.wait_for_window(xs.pictures.lit(7), "exit entry lit afterwards")
         self.assertEqual(self.disc.setups(), [])  # the release on the background clicked nothing
 
     def test_click_on_the_background_does_nothing(self):
         xs.move_to_client(100, 100)
         xs.click()
-        xs.stays(pictures.background(), "after a click on the background")
+        xs.stays(xs.pictures.background(), "after a click on the background")
         self.assertTrue(self.menu.running())
 
     def test_exit_entry_ends_the_program_with_0(self):
         xs.move_to_client(500, 370)
-        xs.wait_for_window(pictures.lit(7), "exit entry lit")
+        xs.wait_for_window(xs.pictures.lit(7), "exit entry lit")
         xs.click()
         self.assertEqual(self.menu.wait_exit(), 0)
 
     def test_alt_f4_ends_the_program_with_0(self):
-        xs.wait_for_window(pictures.background(), "the first frame")
+        xs.wait_for_window(xs.pictures.background(), "the first frame")
         xs.xdotool("key", "alt+F4")
         self.assertEqual(self.menu.wait_exit(), 0)
 

@@ -130,6 +130,34 @@ class Pictures:
         return self._make("blank", "-size", f"{CLIENT_W}x{CLIENT_H}", "xc:" + MENU_COLOR)
 
 
+# What a test module shares: its own X server and the expected pictures.
+# A module takes them with
+#     setUpModule = xs.start_display
+#     tearDownModule = xs.stop_display
+# and compares the window with xs.pictures.
+server = None
+pictures = None
+
+
+def start_display():
+    global server, pictures
+    server = Xvfb()
+    pictures = Pictures(tempfile.mkdtemp(prefix="menu-pictures-"))
+
+
+def stop_display():
+    server.stop()
+    shutil.rmtree(pictures.folder, ignore_errors=True)
+
+
+def click_entry(tag):
+    """Moves onto an entry, waits until it is lit, and clicks it."""
+    left, top = BUTTONS[tag]
+    move_to_client(left + 20, top + 10)
+    wait_for_window(pictures.lit(tag), f"entry {tag} lit")
+    click()
+
+
 def differing_pixels(a, b):
     if len(a) != len(b):
         return max(len(a), len(b)) // 3
