@@ -9,8 +9,11 @@ The content folder must hold the eight setup folders, each with its
 Setup.exe, and only names that the image keeps as they are: Windows reads a
 disc's Joliet names, which hold at most 64 characters, a path of at most
 120, and none of the characters * / : ; ? \\ or control characters. Anything
-else is refused with a message naming each fault, and no image is written.
-A menu.exe or autorun.inf at the content's root is replaced by the build's.
+else (symbolic links, which Joliet cannot hold, and two names that differ
+only in case, which Windows sees as one, included) is refused with a
+message naming each fault, and no image is written.
+A menu.exe or autorun.inf at the content's root, in any case, is replaced
+by the build's.
 """
 
 import argparse
@@ -62,9 +65,19 @@ def content_faults(content):
         elif not os.path.isfile(setup):
             faults.append(f"{folder}/Setup.exe: the setup program is missing")
     for top, dirs, files in os.walk(os.fsencode(content)):
+        seen = {}
         for entry in sorted(dirs + files):
-            relative = os.path.relpath(os.path.join(top, entry), os.fsencode(content))
+            path = os.path.join(top, entry)
+            relative = os.path.relpath(path, os.fsencode(content))
+            shown = os.fsdecode(relative)
             faults.extend(name_faults(relative))
+            if os.path.islink(path):
+                # Joliet cannot hold a link: Windows would not see it at all.
+                faults.append(f"{shown}: a symbolic link; put the file or folder itself there")
+            folded = os.fsdecode(entry).casefold()
+            if folded in seen:
+                faults.append(f"{shown}: differs from {seen[folded]} only in case, and Windows sees one name")
+            seen[folded] = shown
     return faults
 
 
@@ -108,7 +121,7 @@ def main():
         command = ["xorriso", "-no_rc", "-report_about", "WARNING", "-outdev", args.out,
                    "-joliet", "on", "-rockridge", "on", "-volid", volid,
                    "-map", args.content, "/"]
-        for name in sorted(REPLACED_AT_ROOT & set(os.listdir(args.content))):
+        for name in sorted(n for n in os.listdir(args.content) if n.lower() in REPLACED_AT_ROOT):
             command += ["-rm_r", "/" + name, "--"]
         command += ["-map", args.menu, "/menu.exe", "-map", inf, "/autorun.inf", "-commit"]
         result = subprocess.run(command, stdin=subprocess.DEVNULL)

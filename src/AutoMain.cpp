@@ -71,6 +71,8 @@ void TAutoForm::LaunchItem(int Tag) {
       const int Answer = MessageBoxA(Application->Handle,
                                      "请确认您的当前操作系统是32位或者64位,<是>32位 <否>64位!",
                                      QuestionCaption, MB_ICONQUESTION | MB_YESNO);
+      // The menu was closed while the question was open: it is no answer.
+      if (Application->Terminated) return;
       SetItem(Answer == IDYES ? "Microsoft SQL Server 2005 Express(32)"
                               : "Microsoft SQL Server 2005 Express(64)");
       LaunchSetup(" /settings \"" + ItemDir + "setup.ini\" ");
@@ -122,7 +124,9 @@ bool TAutoForm::ConfirmDatabaseSetup() {
     Registry.CloseKey();
   }  // the accessor is gone before any question opens
   if (!Installed) return true;
-  return MessageBoxA(Application->Handle,
-                     "系统已经安装过MSDE或SQL Server 2005数据库,是否重新安装?", QuestionCaption,
-                     MB_ICONQUESTION | MB_YESNO) != IDNO;
+  const int Answer = MessageBoxA(Application->Handle,
+                                 "系统已经安装过MSDE或SQL Server 2005数据库,是否重新安装?",
+                                 QuestionCaption, MB_ICONQUESTION | MB_YESNO);
+  // A question ended by the menu's closing is no answer.
+  return Answer != IDNO && !Application->Terminated;
 }

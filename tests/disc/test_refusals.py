@@ -29,6 +29,11 @@ CASES = [
      [f"KVPos/{'a' * 60}/{'b' * 60}: the path is longer than Joliet's 120 characters"]),
     ("not UTF-8", lambda c: open(os.path.join(os.fsencode(c), b"KVPos", b"\xb0\xb2.txt"), "w").close(),
      ["the name is not valid UTF-8"]),
+    ("symbolic link", lambda c: (shutil.move(f"{c}/KVServer", f"{c}/../real-{os.path.basename(c)}"),
+                                 os.symlink(f"../real-{os.path.basename(c)}", f"{c}/KVServer")),
+     ["KVServer: a symbolic link; put the file or folder itself there"]),
+    ("names differing in case", lambda c: open(f"{c}/KVPos/setup.exe", "w").close(),
+     ["KVPos/setup.exe: differs from KVPos/Setup.exe only in case, and Windows sees one name"]),
     ("two faults at once", lambda c: (os.remove(f"{c}/KVServer/Setup.exe"), shutil.rmtree(f"{c}/KVClient")),
      ["KVServer/Setup.exe: the setup program is missing", "KVClient: the setup folder is missing"]),
 ]

@@ -39,6 +39,7 @@ World& State() { return TheWorld; }
 
 void Reset() {
   TheWorld = World{};
+  vcl::Application->Terminated = false;
   vcl::Win32MajorVersion = vcl::backend::WindowsMajorVersion();
 }
 

@@ -209,6 +209,35 @@ TEST_F(DatabaseEntry, AnEntryClickedDuringTheWidthQuestionRunsAtOnce) {
   EXPECT_EQ(World().Launches[1].CurrentDir, EntryDir(Express32));
 }
 
+// Closing the menu (its Exit entry, Alt+F4) while a question is open ends
+// that question without an answer: the request it belongs to stops there.
+struct ClosedDuring {
+  const char* Case;
+  bool Installed;  // the reinstall question is the open one
+  int Returned;    // what the ended question gives back
+};
+
+class ClosingDuringAQuestion : public DatabaseEntry, public ::testing::WithParamInterface<ClosedDuring> {};
+
+TEST_P(ClosingDuringAQuestion, LaunchesNothing) {
+  if (GetParam().Installed) AddKey(Key1);
+  World().Answers.push_back([this] {
+    Click(7);
+    return GetParam().Returned;
+  });
+  Click(2);
+  EXPECT_TRUE(World().QuitRequested);
+  EXPECT_TRUE(World().Launches.empty());
+  EXPECT_EQ(World().Boxes, std::vector<fake::Box>{GetParam().Installed ? ReinstallQuestion : WidthQuestion});
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ClosingDuringAQuestion,
+                         ::testing::Values(ClosedDuring{"ReinstallEndedWithNoAnswer", true, 0},
+                                           ClosedDuring{"ReinstallEndedAsYes", true, IDYES},
+                                           ClosedDuring{"WidthEndedWithNoAnswer", false, 0},
+                                           ClosedDuring{"WidthEndedAsYes", false, IDYES}),
+                         [](const auto& Info) { return std::string(Info.param.Case); });
+
 TEST_F(DatabaseEntry, TheDatabaseEntryClickedDuringItsOwnQuestionAsksAgain) {
   AddKey(Key1);
   World().Answers.push_back([this] {  // the outer reinstall question

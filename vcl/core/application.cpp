@@ -12,13 +12,21 @@ TApplication* Application = &TheApplication;
 
 TApplication::TApplication() : TComponent(nullptr) {}
 
+// The forms go first, while the application they tell of their end is whole.
+TApplication::~TApplication() {
+  while (MainForm) delete MainForm;
+}
+
 void TApplication::Initialize() {}
 
 void TApplication::Run() {
   if (MainForm) backend::RunMessageLoop(*MainForm);
 }
 
-void TApplication::Terminate() { backend::QuitMessageLoop(); }
+void TApplication::Terminate() {
+  Terminated = true;
+  backend::QuitMessageLoop();
+}
 
 void TApplication::ShowException(const Exception* E) {
   MessageBox(E->Message.c_str(), Title.c_str(), MB_OK | MB_ICONSTOP);

@@ -68,9 +68,12 @@ struct NestedRun {
   gint Response;
 };
 
-void OnResponse(GtkDialog*, gint Response, gpointer Data) {
+void OnResponse(GtkDialog* Dialog, gint Response, gpointer Data) {
   auto* Run = static_cast<NestedRun*>(Data);
   Run->Response = Response;
+  // Answered is gone, also while a question opened inside this one still
+  // holds the outer loop.
+  gtk_widget_hide(GTK_WIDGET(Dialog));
   g_main_loop_quit(Run->Loop);
 }
 

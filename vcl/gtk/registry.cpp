@@ -3,8 +3,12 @@
 // Implements: OpenRegistry, KeyExists, CloseRegistry, WindowsMajorVersion.
 // No prefix means no keys, and the version Wine gives a new prefix.
 
+#include <glib.h>
+
 #include <cstdlib>
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "backend.h"
 #include "gtk_backend.h"
@@ -34,7 +38,14 @@ bool KeyExists(RegistrySession& Session, HKEY Root, const AnsiString& Key) {
   if (!*Hive)
     *Hive = std::make_unique<gtk::WineRegistryFile>(
         gtk::WineRegistryFile::Load(gtk::WinePrefix() + FileName));
-  return (*Hive)->HasKey(gtk::ToUtf8(Key.View()));
+  // A 64-bit prefix keeps the 32-bit programs' keys under Wow6432Node; a
+  // key counts as present in either view, as on Windows.
+  const std::string Path = gtk::ToUtf8(Key.View());
+  constexpr std::string_view Software = "software\\";
+  const bool InSoftware = Path.size() > Software.size() &&
+                          g_ascii_strncasecmp(Path.c_str(), Software.data(), Software.size()) == 0;
+  return (*Hive)->HasKey(Path) ||
+         (InSoftware && (*Hive)->HasKey("Software\\Wow6432Node\\" + Path.substr(Software.size())));
 }
 
 void CloseRegistry(RegistrySession* Session) { delete Session; }

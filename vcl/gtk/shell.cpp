@@ -104,7 +104,10 @@ int StartShellOperation(HWND, const char* Operation, const char* File, const cha
     std::vector<std::string> Arguments{Path};
     for (std::string& Argument : gtk::SplitCommandLine(gtk::ToUtf8(Parameters ? Parameters : "")))
       Arguments.push_back(std::move(Argument));
-    return ResultOf(Spawn(Arguments, false, WorkingDir));
+    const int Error = Spawn(Arguments, false, WorkingDir);
+    // A program this system cannot run itself (a Windows setup, where no
+    // Wine is registered for .exe files) goes to the desktop's opener too.
+    if (Error != ENOEXEC) return ResultOf(Error);
   }
   // A document or a folder: the desktop's opener decides what shows it.
   std::vector<std::string> Arguments{"xdg-open", Path};

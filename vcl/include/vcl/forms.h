@@ -107,6 +107,7 @@ private:
 class TApplication : public TComponent {
 public:
   TApplication();
+  ~TApplication() override;
 
   void Initialize();
 
@@ -126,6 +127,9 @@ public:
   void Run();
   // Ends the message loop.
   void Terminate();
+  // Terminate was called: the application is ending, though a message box
+  // that was open at that moment may only now be returning.
+  bool Terminated = false;
 
   // Reports E to the user in a message box titled with the application's title.
   void ShowException(const Exception* E);

@@ -24,10 +24,15 @@ using BOOL = int;
 #define WINAPI
 #endif
 
-inline const HKEY HKEY_CLASSES_ROOT = reinterpret_cast<HKEY>(std::uintptr_t{0x80000000});
-inline const HKEY HKEY_CURRENT_USER = reinterpret_cast<HKEY>(std::uintptr_t{0x80000001});
-inline const HKEY HKEY_LOCAL_MACHINE = reinterpret_cast<HKEY>(std::uintptr_t{0x80000002});
-inline const HKEY HKEY_USERS = reinterpret_cast<HKEY>(std::uintptr_t{0x80000003});
+// The predefined root keys: 32-bit values, sign-extended in a 64-bit build
+// as Windows defines them.
+inline HKEY PredefinedKey(std::uint32_t Value) {
+  return reinterpret_cast<HKEY>(static_cast<std::intptr_t>(static_cast<std::int32_t>(Value)));
+}
+inline const HKEY HKEY_CLASSES_ROOT = PredefinedKey(0x80000000);
+inline const HKEY HKEY_CURRENT_USER = PredefinedKey(0x80000001);
+inline const HKEY HKEY_LOCAL_MACHINE = PredefinedKey(0x80000002);
+inline const HKEY HKEY_USERS = PredefinedKey(0x80000003);
 
 struct TPoint {
   std::int32_t x = 0;
