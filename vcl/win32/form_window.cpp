@@ -42,6 +42,17 @@ TShiftState ShiftOf(WPARAM Keys) {
 // Client coordinates; negative or beyond the client while the capture is held.
 TPoint PointOf(LPARAM Position) { return {GET_X_LPARAM(Position), GET_Y_LPARAM(Position)}; }
 
+// The button of a WM_?BUTTONDOWN or WM_?BUTTONUP message.
+TMouseButton ButtonOf(UINT Message) {
+  switch (Message) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP: return TMouseButton::mbRight;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP: return TMouseButton::mbMiddle;
+    default: return TMouseButton::mbLeft;
+  }
+}
+
 // Paints the band between the window's edge and its client in the form's colour.
 void PaintBand(::HWND Window, TForm& Form) {
   RECT Outer, Inner;
@@ -98,22 +109,14 @@ LRESULT CALLBACK FormWindowProc(::HWND Window, UINT Message, WPARAM WParam, LPAR
       return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: {
-      const TMouseButton Button = Message == WM_LBUTTONDOWN   ? TMouseButton::mbLeft
-                                  : Message == WM_RBUTTONDOWN ? TMouseButton::mbRight
-                                                              : TMouseButton::mbMiddle;
-      core::MouseDown(*Form, Button, ShiftOf(WParam), PointOf(LParam));
+    case WM_MBUTTONDOWN:
+      core::MouseDown(*Form, ButtonOf(Message), ShiftOf(WParam), PointOf(LParam));
       return 0;
-    }
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
-    case WM_MBUTTONUP: {
-      const TMouseButton Button = Message == WM_LBUTTONUP   ? TMouseButton::mbLeft
-                              : Message == WM_RBUTTONUP ? TMouseButton::mbRight
-                                                        : TMouseButton::mbMiddle;
-      core::MouseUp(*Form, Button, ShiftOf(WParam), PointOf(LParam));
+    case WM_MBUTTONUP:
+      core::MouseUp(*Form, ButtonOf(Message), ShiftOf(WParam), PointOf(LParam));
       return 0;
-    }
     case WM_CANCELMODE:
       // Sent when a dialog or menu opens, among others: the press is
       // abandoned without a click; the default releases the capture.
