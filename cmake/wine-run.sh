@@ -3,5 +3,6 @@
 # MENU_WINEPREFIX is set by the test that runs us; the prefix is made once per
 # test run by wine-prefix.sh.
 : "${MENU_WINEPREFIX:?MENU_WINEPREFIX is not set}"
-export WINEPREFIX="$MENU_WINEPREFIX" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-exec /usr/lib/wine/wine64 "$@" </dev/null
+. "$(dirname "$0")/wine.sh"
+export WINEPREFIX="$MENU_WINEPREFIX"
+exec "$wine" "$@" </dev/null

@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need (as root, or
-# through sudo), and generates the locales the Wine tests run in. Does
-# nothing when they are all present.
+# through sudo), with the i386 architecture for Wine's 32-bit loader, and
+# generates the locales the Wine tests run in. Does nothing when they are
+# all present.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
   googletest libgtest-dev
-  g++-mingw-w64-i686 g++-mingw-w64-x86-64
-  wine64
+  # The Windows program and its 32-bit test build (the default and the
+  # -posix compilers), and a WoW64 Wine to run them: the 64-bit loader for
+  # the prefix and its 64-bit programs, the 32-bit one for ours.
+  g++-mingw-w64-i686
+  wine64 wine32:i386
   libbenchmark-dev
   clang libclang-rt-14-dev
   # The Linux program: GTK 3, the icon theme and a CJK font for its dialogs,
@@ -29,6 +33,11 @@ locales=(zh_CN.UTF-8 en_US.UTF-8)
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
+
+# The i386 packages need the architecture, and a package list that holds it.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $sudo dpkg --add-architecture i386
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -5,13 +5,13 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 
-for preset in linux linux-asan win64 win32 fuzz; do
+for preset in linux linux-asan win32-tests win32 fuzz; do
   echo "==== build: $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
 done
 
-for preset in linux linux-asan win64 win32 fuzz; do
+for preset in linux linux-asan win32-tests win32 fuzz; do
   echo "==== test: $preset"
   ctest --preset "$preset"
 done

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # smoke-from-image.sh DISC.ISO AUTOMATION_EXE ART_DIR WORK_DIR
 #
-# The menu run under Wine from the files of a disc image: the image is
+# The product run under Wine from the files of its disc image: the image is
 # extracted with xorriso, the extracted tree becomes drive D: of a fresh
-# prefix, and the automation program drives the menu through its Windows 7
-# phase (window, artwork, hover, launches, messages, questions).
+# 64-bit prefix, and the automation program drives the image's menu.exe
+# through its Windows 7 phase (window, artwork, hover, launches, messages,
+# questions). The demo disc's stand-in setups record their starts.
 set -euo pipefail
 iso=$1 automation=$2 art=$3 work=$4
 . "$(dirname "$0")/../e2e/wine/session.sh"

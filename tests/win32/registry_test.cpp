@@ -1,11 +1,15 @@
 // TRegistry::KeyExists over Wine's real registry, in both of its views:
-// the program's own and, on 64-bit Windows, the other one.
+// this 32-bit program's own (WOW64) view of a 64-bit Windows, and the
+// 64-bit view, where a 64-bit SQL Server registers itself.
 
 #include <vcl/registry.h>
 
 #include <gtest/gtest.h>
 
 #include "win32/native.h"
+
+// The cases mean what they say only from a 32-bit program, as the product is.
+static_assert(sizeof(void*) == 4, "the Windows tests run 32-bit code");
 
 namespace {
 
@@ -52,10 +56,12 @@ TEST_F(RegistryKeys, ExistInEitherViewAndOnlyUnderTheirRoot) {
   Make(L"Only64", KEY_WOW64_64KEY);
   Make(L"Only32", KEY_WOW64_32KEY);
   Make(L"数据库 2005", 0);
-  // The views are apart: the 32-bit view's key is not in the 64-bit one.
+  // The views are apart: neither view's key is in the other one.
   HKEY Probe = nullptr;
   ASSERT_NE(RegOpenKeyExW(HKEY_LOCAL_MACHINE, (Base + L"\\Only32").c_str(), 0,
                           KEY_READ | KEY_WOW64_64KEY, &Probe),
+            ERROR_SUCCESS);
+  ASSERT_NE(RegOpenKeyExW(HKEY_LOCAL_MACHINE, (Base + L"\\Only64").c_str(), 0, KEY_READ, &Probe),
             ERROR_SUCCESS);
 
   struct Case {
@@ -66,8 +72,8 @@ TEST_F(RegistryKeys, ExistInEitherViewAndOnlyUnderTheirRoot) {
   const Case Cases[] = {
       {Machine, "\\Native", true},
       {Machine, "\\NATIVE", true},  // names are case-insensitive
-      {Machine, "\\Only64", true},
-      {Machine, "\\Only32", true},  // the 32-bit view of a 64-bit program
+      {Machine, "\\Only64", true},  // only in the other view
+      {Machine, "\\Only32", true},
       {Machine, "\\数据库 2005", true},
       {Machine, "", true},  // the base key on the way to them
       {Machine, "\\Missing", false},

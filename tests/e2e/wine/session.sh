@@ -1,16 +1,18 @@
-# Sourced by the Wine drivers: a fresh prefix in a work folder, a private
-# Xvfb display, and the demo disc with the stand-in Setup.exe in every setup
-# folder, mapped as drive D:.
+# Sourced by the Wine drivers: a fresh 64-bit (WoW64) prefix in a work
+# folder, a private Xvfb display, and a disc mapped as drive D:.
 #
-#   start_session WORK_DIR MENU_EXE STANDIN_EXE
+#   start_session WORK_DIR DEMO_DISC
 #
-# sets WINEPREFIX, DISPLAY, MENU_SETUP_RECORD and the helpers below, and
+# copies the demo disc (the menu at its root, the eight setup folders with
+# their stand-in Setup.exe beside it) into WORK_DIR, adds the folders the
+# phases start the menu from, and boots the prefix with that copy as D:.
+# It sets WINEPREFIX, DISPLAY, MENU_SETUP_RECORD and the helpers below, and
 # stops the display and the prefix's wineserver when the script exits.
 # A disc laid out elsewhere (extracted from an image, say) is used with
 #
 #   open_session WORK_DIR; boot_with_disc DISC_DIR
 
-wine=/usr/lib/wine/wine64 wineserver=/usr/lib/wine/wineserver64
+. "$(dirname "${BASH_SOURCE[0]}")/../../../cmake/wine.sh"
 
 # A Linux path as Wine's drive Z: shows it.
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
@@ -23,7 +25,7 @@ open_session() {
   session_work=$work
   rm -rf "$work"
   mkdir -p "$work"
-  export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEPREFIX=$work/prefix
   # Code page 936, as on the systems the menu is made for; the locale must
   # be generated, or Wine strips the high bit of every non-ASCII byte of a
   # file name.
@@ -31,7 +33,7 @@ open_session() {
 
   # A display of our own: -displayfd picks a free one. SIGTERM (not
   # SIGKILL) so that Xvfb removes its lock file.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb=$!
   trap stop_session EXIT
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
@@ -47,27 +49,24 @@ boot_with_disc() {
   ln -s "$1" "$WINEPREFIX/dosdevices/d:"
 }
 
-start_session() {
-  local work=$1 menu=$2 standin=$3
-  open_session "$work"
+# Another copy of the menu in FOLDER of the disc, with only the client's
+# setup folder beside it.
+add_menu_folder() {
+  local folder="$disc/$1"
+  mkdir -p "$folder/KVClient"
+  cp "$disc/menu.exe" "$folder/menu.exe"
+  cp "$disc/KVClient/Setup.exe" "$folder/KVClient/Setup.exe"
+}
 
-  # The disc: the menu at its root, the eight setup folders beside it, and
-  # a second copy of the menu in a folder with spaces and Chinese
-  # characters that holds only the client's folder.
+start_session() {
+  local work=$1 demo=$2
+  open_session "$work"
   disc=$work/disc
-  local folder
-  for folder in KVServer KVClient KVPos KVSaaSServer KVSaaSClient MSDE \
-                "Microsoft SQL Server 2005 Express(32)" "Microsoft SQL Server 2005 Express(64)"; do
-    mkdir -p "$disc/$folder"
-    cp "$standin" "$disc/$folder/Setup.exe"
-  done
-  echo "[Options]" >"$disc/Microsoft SQL Server 2005 Express(32)/setup.ini"
-  echo "[Options]" >"$disc/Microsoft SQL Server 2005 Express(64)/setup.ini"
-  cp "$menu" "$disc/menu.exe"
-  local chinese="$disc/软件 光盘 (2)"
-  mkdir -p "$chinese/KVClient"
-  cp "$menu" "$chinese/menu.exe"
-  cp "$standin" "$chinese/KVClient/Setup.exe"
+  cp -r "$demo" "$disc"
+  # Spaces and Chinese characters; and a name ending in 運 (bytes DF 5C in
+  # code page 936), whose second byte is the backslash's.
+  add_menu_folder "软件 光盘 (2)"
+  add_menu_folder "光盘運"
   boot_with_disc "$disc"
 }
 
