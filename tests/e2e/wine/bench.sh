@@ -11,7 +11,9 @@ product=$1 demo=$2 automation=$3 bare=$4 art=$5 work=$6
 
 total=$(stat -c %s "$product")
 echo "i686 menu.exe sections (bytes):"
-i686-w64-mingw32-objdump -h "$product" | awk '$2 ~ /^\./ {printf "  %-8s %8d\n", $2, strtonum("0x" $3)}'
+while read -r name size; do
+  printf '  %-8s %8d\n' "$name" $((16#$size))
+done < <(i686-w64-mingw32-objdump -h "$product" | awk '$2 ~ /^\./ {print $2, $3}')
 # The resource section's size, in hex in the section headers.
 rsrc=$((16#$(i686-w64-mingw32-objdump -h "$product" | awk '$2 == ".rsrc" {print $3}')))
 pictures=$(cat "$art"/background.bmp "$art"/button*.bmp "$art"/mainicon.ico | wc -c)
