@@ -25,7 +25,8 @@ bool ChangeCurrentDir(const AnsiString& Dir);
 // True for an existing file, false for a folder or nothing.
 bool IsFile(const AnsiString& Path);
 // The major version number of the Windows the program runs in (or, off
-// Windows, that the disc's setup programs would run in).
+// Windows, that the disc's setup programs would run in), read from the
+// system the first time it is asked for and the same ever after.
 int WindowsMajorVersion();
 
 // ---- Registry ----

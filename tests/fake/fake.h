@@ -56,6 +56,7 @@ struct World {
   std::string CurrentDir;
   std::vector<std::string> DirChanges;  // every folder SetCurrentDir was asked to enter, in order
   std::map<std::string, Key> Keys;  // HKEY_LOCAL_MACHINE keys, lower case, no leading backslash
+  int MajorVersion = 10;  // of the Windows the menu runs in
   int OpenRegistrySessions = 0;
   std::vector<std::string> RegistryQueries;  // every key KeyExists was asked about, in order
   std::vector<std::string> FileQueries;      // every path FileExists was asked about, in order

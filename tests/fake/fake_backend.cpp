@@ -40,7 +40,6 @@ World& State() { return TheWorld; }
 void Reset() {
   TheWorld = World{};
   vcl::Application->Terminated = false;
-  vcl::Win32MajorVersion = vcl::backend::WindowsMajorVersion();
 }
 
 void AddFolder(const std::string& Path) {
@@ -58,7 +57,7 @@ void AddFile(const std::string& Path) {
   AddFolder(vcl::ExtractFileDir(Path.c_str()).c_str());
 }
 
-void SetWindowsMajorVersion(int Major) { vcl::Win32MajorVersion = Major; }
+void SetWindowsMajorVersion(int Major) { TheWorld.MajorVersion = Major; }
 
 namespace {
 
@@ -148,7 +147,7 @@ bool IsFile(const AnsiString& Path) {
   return TheWorld.Files.contains(Path.c_str());
 }
 
-int WindowsMajorVersion() { return 10; }
+int WindowsMajorVersion() { return TheWorld.MajorVersion; }
 
 RegistrySession* OpenRegistry() {
   ++TheWorld.OpenRegistrySessions;

@@ -7,9 +7,12 @@
 #include "backend.h"
 #include "temp_folder.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
-using vcl::gtk::WineRegistryFile;
+using namespace std::string_literals;
 
 const char* const SystemReg = R"(WINE REGISTRY Version 2
 ;; All keys relative to REGISTRY\\Machine
@@ -31,8 +34,18 @@ const char* const SystemReg = R"(WINE REGISTRY Version 2
 [Software\\Odd\[bracket\]] 1700000000
 )";
 
-TEST(WineRegistryFileTest, KeysAreFoundByNameInAnyCaseAndOnTheWayToOthers) {
-  const WineRegistryFile File(SystemReg);
+// The registry file reader over files the test writes.
+class RegistryFileTest : public ::testing::Test {
+protected:
+  std::string Write(const std::string& Text, const char* Name = "system.reg") {
+    MakeFile(Temp / Name, Text);
+    return Temp / Name;
+  }
+  TempFolder Temp;
+};
+
+TEST_F(RegistryFileTest, KeysAreFoundByNameInAnyCaseAndOnTheWayToOthers) {
+  const std::string File = Write(SystemReg);
   struct Case {
     const char* Key;
     bool Exists;
@@ -53,24 +66,77 @@ TEST(WineRegistryFileTest, KeysAreFoundByNameInAnyCaseAndOnTheWayToOthers) {
       {"Software\\Micro", false},
       {"System", false},
   };
-  for (const Case& C : Cases) EXPECT_EQ(File.HasKey(vcl::gtk::ToUtf8(C.Key)), C.Exists) << C.Key;
+  for (const Case& C : Cases)
+    EXPECT_EQ(vcl::gtk::RegistryFileHasKey(File, {vcl::gtk::ToUtf8(C.Key)}), C.Exists) << C.Key;
+  // Any of several names, in one reading.
+  EXPECT_TRUE(vcl::gtk::RegistryFileHasKey(File, {"System", "Software\\Odd[bracket]"}));
+  EXPECT_FALSE(vcl::gtk::RegistryFileHasKey(File, {"System", "Software\\Micro"}));
 }
 
-TEST(WineRegistryFileTest, StringAndDwordValues) {
-  const WineRegistryFile File(SystemReg);
+TEST_F(RegistryFileTest, StringAndDwordValues) {
+  const std::string File = Write(SystemReg);
   const char* Key = "Software\\Microsoft\\Windows NT\\CurrentVersion";
-  EXPECT_EQ(File.Value(Key, "CurrentVersion"), "6.1");
-  EXPECT_EQ(File.Value(Key, "InstallDate"), std::to_string(0x4be5019a));
-  EXPECT_EQ(File.Value(Key, "Path"), "C:\\windows\\\"quoted\"");
-  EXPECT_EQ(File.Value(Key, "DigitalProductId"), std::nullopt);  // binary: not read
-  EXPECT_EQ(File.Value(Key, "Missing"), std::nullopt);
-  EXPECT_EQ(File.Value("Software\\Missing", "CurrentVersion"), std::nullopt);
+  const auto Values = vcl::gtk::RegistryFileValues(
+      File, Key, {"CurrentVersion", "InstallDate", "Path", "DigitalProductId", "Missing"});
+  EXPECT_EQ(Values[0], "6.1");
+  EXPECT_EQ(Values[1], std::to_string(0x4be5019a));
+  EXPECT_EQ(Values[2], "C:\\windows\\\"quoted\"");
+  EXPECT_EQ(Values[3], std::nullopt);  // binary: not read
+  EXPECT_EQ(Values[4], std::nullopt);
+  EXPECT_EQ(vcl::gtk::RegistryFileValues(File, "Software\\Missing", {"CurrentVersion"})[0], std::nullopt);
 }
 
-TEST(WineRegistryFileTest, MissingOrEmptyFilesHaveNoKeys) {
-  EXPECT_FALSE(WineRegistryFile::Load("/nonexistent/system.reg").HasKey("Software"));
-  EXPECT_FALSE(WineRegistryFile("").HasKey("Software"));
-  EXPECT_FALSE(WineRegistryFile("[unterminated").HasKey("Software"));
+// A key name holding a NUL, however it is written, is not the shorter name
+// before the NUL, nor on the way to it.
+TEST_F(RegistryFileTest, ANameHoldingANulIsNotTheShorterName) {
+  const char* Key = "Software\\Microsoft\\Microsoft SQL Server";
+  const std::string Headers[] = {
+      "[Software\\\\Microsoft\\\\Microsoft SQL Server\\0] 1\n",
+      "[Software\\\\Microsoft\\\\Microsoft SQL Server\\x] 1\n",
+      "[Software\\\\Microsoft\\\\Microsoft SQL Server\\x0000\\\\90] 1\n",
+      "[Software\\\\Microsoft\\\\Microsoft SQL Server\0rest] 1\n"s,
+  };
+  for (const std::string& Header : Headers) {
+    SCOPED_TRACE(Header);
+    const std::string File = Write("WINE REGISTRY Version 2\n\n" + Header + "\"A\"=\"1\"\n");
+    EXPECT_FALSE(vcl::gtk::RegistryFileHasKey(File, {Key}));
+    EXPECT_TRUE(vcl::gtk::RegistryFileHasKey(File, {"Software\\Microsoft"}));
+  }
+}
+
+// Whatever lies at the file's name, the answer comes at once: anything but
+// a readable regular file has no keys and no values.
+TEST_F(RegistryFileTest, WhatIsNotAReadableRegularFileHasNoKeys) {
+  const std::string Fifo = Temp / "fifo.reg", Folder = Temp / "folder.reg", Locked = Temp / "locked.reg";
+  ASSERT_EQ(mkfifo(Fifo.c_str(), 0644), 0);
+  ASSERT_EQ(g_mkdir(Folder.c_str(), 0755), 0);
+  MakeFile(Locked, SystemReg, 0);
+  const std::string FifoLink = Temp / "fifo-link.reg", ZeroLink = Temp / "zero-link.reg";
+  ASSERT_EQ(symlink(Fifo.c_str(), FifoLink.c_str()), 0);
+  ASSERT_EQ(symlink("/dev/zero", ZeroLink.c_str()), 0);
+  const std::string Paths[] = {Fifo, FifoLink, Folder, "/dev/zero", ZeroLink, "/dev/null",
+                               Temp / "missing.reg", Temp / "missing/system.reg"};
+  for (const std::string& Path : Paths) {
+    SCOPED_TRACE(Path);
+    EXPECT_FALSE(vcl::gtk::RegistryFileHasKey(Path, {"Software"}));
+    EXPECT_EQ(vcl::gtk::RegistryFileValues(Path, "Software\\Wine", {"Version"})[0], std::nullopt);
+  }
+  // Root reads every file whatever its mode; any other user cannot.
+  if (geteuid() != 0) {
+    EXPECT_FALSE(vcl::gtk::RegistryFileHasKey(Locked, {"Software"}));
+  }
+  EXPECT_FALSE(vcl::gtk::RegistryFileHasKey(Write(""), {"Software"}));
+  EXPECT_FALSE(vcl::gtk::RegistryFileHasKey(Write("[unterminated"), {"Software"}));
+}
+
+// Lines longer than the reader's buffer are passed over, and the keys after
+// them are still found.
+TEST_F(RegistryFileTest, KeysAfterAVeryLongLineAreFound) {
+  const std::string Long = "\"Blob\"=hex:" + std::string(200 * 1024, '0') + "\n";
+  const std::string File = Write("WINE REGISTRY Version 2\n\n[Software\\\\First] 1\n" + Long +
+                                 "[Software\\\\Second] 1\n\"Name\"=\"value\"\n");
+  EXPECT_TRUE(vcl::gtk::RegistryFileHasKey(File, {"Software\\Second"}));
+  EXPECT_EQ(vcl::gtk::RegistryFileValues(File, "Software\\Second", {"Name"})[0], "value");
 }
 
 class PrefixTest : public ::testing::Test {
@@ -116,7 +182,7 @@ TEST_F(PrefixTest, NoPrefixMeansNoKeysAndTheVersionOfANewPrefix) {
   Registry.RootKey = HKEY_LOCAL_MACHINE;
   EXPECT_FALSE(Registry.KeyExists("\\SOFTWARE\\Microsoft\\Microsoft SQL Server"));
   EXPECT_FALSE(Registry.KeyExists("\\SOFTWARE"));
-  EXPECT_EQ(vcl::backend::WindowsMajorVersion(), 6);  // Wine 8 makes Windows 7 prefixes
+  EXPECT_EQ(vcl::gtk::ReadWindowsMajorVersion(), 6);  // Wine 8 makes Windows 7 prefixes
 }
 
 TEST_F(PrefixTest, WithoutWineprefixTheHomeFoldersPrefixIsRead) {
@@ -146,12 +212,16 @@ TEST_F(PrefixTest, TheWindowsVersionFollowsWinesOwnChoice) {
       {nullptr, "\"CurrentMajorVersionNumber\"=dword:0000000a\n\"CurrentVersion\"=\"6.3\"", 10},
       {nullptr, "", 6},
       {"no-such-version", "\"CurrentVersion\"=\"6.0\"", 6},
+      // A number no int holds is no version: the next source decides.
+      {nullptr, "\"CurrentMajorVersionNumber\"=dword:ffffffff\n\"CurrentVersion\"=\"6.3\"", 6},
+      {nullptr, "\"CurrentMajorVersionNumber\"=dword:80000000", 6},
+      {nullptr, "\"CurrentVersion\"=\"99999999999.1\"", 6},
   };
   for (const Case& C : Cases) {
     SCOPED_TRACE(C.UserVersion ? C.UserVersion : C.SystemValues);
     Write("user.reg", C.UserVersion ? Section("Software\\\\Wine", std::string("\"Version\"=\"") + C.UserVersion + "\"") : "");
     Write("system.reg", Section("Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion", C.SystemValues));
-    EXPECT_EQ(vcl::backend::WindowsMajorVersion(), C.Major);
+    EXPECT_EQ(vcl::gtk::ReadWindowsMajorVersion(), C.Major);
   }
 }
 

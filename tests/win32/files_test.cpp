@@ -137,8 +137,8 @@ TEST(Text, ConvertsTheRestOfUnicodeBothWays) {
 
 TEST(Version, IsTheSystemsMajorVersion) {
   // GetVersion, a call of its own, packs the major version in its low byte.
-  EXPECT_EQ(Win32MajorVersion, static_cast<int>(LOBYTE(LOWORD(GetVersion()))));
-  EXPECT_GE(Win32MajorVersion, 5);
+  EXPECT_EQ(int{Win32MajorVersion}, static_cast<int>(LOBYTE(LOWORD(GetVersion()))));
+  EXPECT_GE(int{Win32MajorVersion}, 5);
 }
 
 }  // namespace

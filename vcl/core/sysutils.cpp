@@ -4,7 +4,8 @@
 
 namespace vcl {
 
-int Win32MajorVersion = backend::WindowsMajorVersion();
+// The backend keeps what it read the first time.
+TWin32MajorVersion::operator int() const { return backend::WindowsMajorVersion(); }
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <vcl/ansistring.h>
 #include <vcl/forms.h>
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,31 +34,25 @@ std::vector<std::string> SplitCommandLine(std::string_view Parameters);
 
 // ---- Wine registry files (wine_registry.cpp) ----
 
-// One registry file of a Wine prefix (system.reg or user.reg), as text.
-class WineRegistryFile {
-public:
-  explicit WineRegistryFile(std::string_view Text);
-  // Reads the file at Path; a missing or unreadable file has no keys.
-  static WineRegistryFile Load(const std::string& Path);
+// A registry file of a Wine prefix (system.reg or user.reg) at Path, read
+// as a stream and only as far as the answer needs. A file that is missing,
+// unreadable, not a regular file, or too large for any prefix has no keys.
 
-  // True if Key (UTF-8, backslash-separated, any case) is in the file or
-  // lies on the way to one that is: Wine writes only the keys that hold
-  // values or have no subkeys.
-  bool HasKey(std::string_view Key) const;
-  // The text of a string value ("...") or the number of a dword value of Key.
-  std::optional<std::string> Value(std::string_view Key, std::string_view Name) const;
-
-private:
-  struct Section {
-    std::string Key;          // case-folded
-    std::size_t Begin, End;   // its value lines in Text
-  };
-  std::string Text;
-  std::vector<Section> Sections;  // sorted by Key
-};
+// True if one of Keys (UTF-8, backslash-separated, any case) is in the file
+// or lies on the way to one that is: Wine writes only the keys that hold
+// values or have no subkeys. The empty name, the root key, always exists.
+bool RegistryFileHasKey(const std::string& Path, std::initializer_list<std::string_view> Keys);
+// The values Names of Key, in their order: the text of a string value
+// ("..."), the number of a dword value, or nothing.
+std::vector<std::optional<std::string>> RegistryFileValues(const std::string& Path, std::string_view Key,
+                                                           std::initializer_list<std::string_view> Names);
 
 // The folder of the user's Wine prefix: $WINEPREFIX, else ~/.wine.
 std::string WinePrefix();
+
+// The major version of the Windows the prefix pretends to be, read afresh
+// (registry.cpp; WindowsMajorVersion reads it once and keeps it).
+int ReadWindowsMajorVersion();
 
 // ---- Form windows (window.cpp) ----
 

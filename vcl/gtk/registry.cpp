@@ -1,12 +1,13 @@
 // The registry and the Windows version on Linux, read from the user's Wine
 // prefix: the Windows that the disc's setup programs would run in.
 // Implements: OpenRegistry, KeyExists, CloseRegistry, WindowsMajorVersion.
+// The version is read the first time it is asked for, and kept.
 // No prefix means no keys, and the version Wine gives a new prefix.
 
 #include <glib.h>
 
-#include <cstdlib>
-#include <memory>
+#include <charconv>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,37 +16,31 @@
 
 namespace vcl::backend {
 
-// The hive files of one accessor, each read when first asked for.
-struct RegistrySession {
-  std::unique_ptr<gtk::WineRegistryFile> Machine;  // system.reg
-  std::unique_ptr<gtk::WineRegistryFile> User;     // user.reg
-};
+// Nothing is held between calls: each question reads the hive file afresh,
+// as far as its answer needs.
+struct RegistrySession {};
 
 RegistrySession* OpenRegistry() { return new RegistrySession; }
 
-bool KeyExists(RegistrySession& Session, HKEY Root, const AnsiString& Key) {
-  std::unique_ptr<gtk::WineRegistryFile>* Hive = nullptr;
+bool KeyExists(RegistrySession&, HKEY Root, const AnsiString& Key) {
   const char* FileName = nullptr;
-  if (Root == HKEY_LOCAL_MACHINE) {
-    Hive = &Session.Machine;
+  if (Root == HKEY_LOCAL_MACHINE)
     FileName = "/system.reg";
-  } else if (Root == HKEY_CURRENT_USER) {
-    Hive = &Session.User;
+  else if (Root == HKEY_CURRENT_USER)
     FileName = "/user.reg";
-  } else {
+  else
     return false;
-  }
-  if (!*Hive)
-    *Hive = std::make_unique<gtk::WineRegistryFile>(
-        gtk::WineRegistryFile::Load(gtk::WinePrefix() + FileName));
+  const std::string Hive = gtk::WinePrefix() + FileName;
   // A 64-bit prefix keeps the 32-bit programs' keys under Wow6432Node; a
-  // key counts as present in either view, as on Windows.
+  // key counts as present in either view, as on Windows. Both are looked
+  // for in one reading of the file.
   const std::string Path = gtk::ToUtf8(Key.View());
   constexpr std::string_view Software = "software\\";
   const bool InSoftware = Path.size() > Software.size() &&
                           g_ascii_strncasecmp(Path.c_str(), Software.data(), Software.size()) == 0;
-  return (*Hive)->HasKey(Path) ||
-         (InSoftware && (*Hive)->HasKey("Software\\Wow6432Node\\" + Path.substr(Software.size())));
+  if (!InSoftware) return gtk::RegistryFileHasKey(Hive, {Path});
+  const std::string Wow64 = "Software\\Wow6432Node\\" + Path.substr(Software.size());
+  return gtk::RegistryFileHasKey(Hive, {Path, Wow64});
 }
 
 void CloseRegistry(RegistrySession* Session) { delete Session; }
@@ -68,26 +63,48 @@ constexpr NamedVersion WineVersions[] = {
 // A new Wine prefix (Wine 8) is Windows 7.
 constexpr int NewPrefixMajorVersion = 6;
 
+// A version number as Wine writes it ("6.1", or a dword's decimal text):
+// its leading whole number, if it is one a Windows version can have.
+std::optional<int> MajorOf(const std::optional<std::string>& Text) {
+  if (!Text) return std::nullopt;
+  int Major = 0;
+  const auto [End, Error] = std::from_chars(Text->data(), Text->data() + Text->size(), Major);
+  if (Error != std::errc() || End == Text->data() || Major <= 0) return std::nullopt;
+  return Major;
+}
+
 }  // namespace
 
-int WindowsMajorVersion() {
+}  // namespace vcl::backend
+
+namespace vcl::gtk {
+
+int ReadWindowsMajorVersion() {
   // Wine takes the version from HKEY_CURRENT_USER\Software\Wine, value
   // Version (what winecfg and `wine reg add ... /v Version` set); without
   // it, from the system's CurrentVersion key.
   const std::string Prefix = gtk::WinePrefix();
-  const auto Chosen =
-      gtk::WineRegistryFile::Load(Prefix + "/user.reg").Value("Software\\Wine", "Version");
+  const auto Chosen = gtk::RegistryFileValues(Prefix + "/user.reg", "Software\\Wine", {"Version"})[0];
   if (Chosen) {
-    for (const NamedVersion& Known : WineVersions)
+    for (const backend::NamedVersion& Known : backend::WineVersions)
       if (*Chosen == Known.Name) return Known.Major;
   }
-  const auto System = gtk::WineRegistryFile::Load(Prefix + "/system.reg");
-  const char* CurrentVersion = "Software\\Microsoft\\Windows NT\\CurrentVersion";
-  if (auto Major = System.Value(CurrentVersion, "CurrentMajorVersionNumber"))
-    return std::atoi(Major->c_str());
-  if (auto Version = System.Value(CurrentVersion, "CurrentVersion"))  // "6.1"
-    return std::atoi(Version->c_str());
-  return NewPrefixMajorVersion;
+  const auto System = gtk::RegistryFileValues(Prefix + "/system.reg",
+                                              "Software\\Microsoft\\Windows NT\\CurrentVersion",
+                                              {"CurrentMajorVersionNumber", "CurrentVersion"});
+  for (const auto& Value : System)
+    if (const auto Major = backend::MajorOf(Value)) return *Major;
+  return backend::NewPrefixMajorVersion;
+}
+
+}  // namespace vcl::gtk
+
+namespace vcl::backend {
+
+int WindowsMajorVersion() {
+  // Read when first asked for, not at start: the first frame needs none of it.
+  static const int Major = gtk::ReadWindowsMajorVersion();
+  return Major;
 }
 
 }  // namespace vcl::backend

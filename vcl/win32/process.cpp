@@ -66,11 +66,13 @@ bool IsFile(const AnsiString& Path) {
 
 int WindowsMajorVersion() {
   // The version the system reports to this program: with the manifest's
-  // list of supported systems, the real one up to Windows 10.
-  OSVERSIONINFOW Info{};
-  Info.dwOSVersionInfoSize = sizeof Info;
-  if (!GetVersionExW(&Info)) return 0;
-  return static_cast<int>(Info.dwMajorVersion);
+  // list of supported systems, the real one up to Windows 10. Asked once.
+  static const int Major = [] {
+    OSVERSIONINFOW Info{};
+    Info.dwOSVersionInfoSize = sizeof Info;
+    return GetVersionExW(&Info) ? static_cast<int>(Info.dwMajorVersion) : 0;
+  }();
+  return Major;
 }
 
 }  // namespace vcl::backend

@@ -37,7 +37,12 @@ bool SetCurrentDir(const AnsiString& Dir);
 // True if a file (not a folder) exists at Path.
 bool FileExists(const AnsiString& Path);
 
-// The major version of the running Windows, as read at start-up.
-extern int Win32MajorVersion;
+// The major version of the running Windows. It reads like the runtime
+// library's variable, but the platform is asked only when it is first read:
+// nothing runs before the program's entry that the program may not need.
+struct TWin32MajorVersion {
+  operator int() const;
+};
+inline constexpr TWin32MajorVersion Win32MajorVersion{};
 
 }  // namespace vcl
