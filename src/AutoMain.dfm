@@ -16,6 +16,7 @@ object AutoForm: TAutoForm
   Position = poScreenCenter
   PixelsPerInch = 96
   TextHeight = 13
+  OnMouseMove = Image0MouseMove
   object Image1: TImage
     Tag = 1
     Left = 0

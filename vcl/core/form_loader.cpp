@@ -115,6 +115,18 @@ unsigned FontStyle(const Item& I) {
   return Bits;
 }
 
+// The form's published handler of this name, which must take Kind's arguments.
+template <class Kind>
+Kind Handler(const TForm& Form, const Item& I) {
+  const std::string& Name = I.Identifier();
+  for (const TPublishedMethod& Method : Form.Class.Methods) {
+    if (Name != Method.Name) continue;
+    if (const Kind* Found = std::get_if<Kind>(&Method.Method)) return *Found;
+    I.Fail("handler " + Name + " takes other arguments");
+  }
+  I.Fail(std::string(Form.Class.ClassName) + " has no published handler " + Name);
+}
+
 void SetFormProperty(TForm& Form, const Item& I) {
   const std::string_view Name = I.Property.Name;
   if (Name == "Left") Form.Left = I.Integer(-MaxCoordinate, MaxCoordinate);
@@ -134,19 +146,9 @@ void SetFormProperty(TForm& Form, const Item& I) {
   else if (Name == "OldCreateOrder") Form.OldCreateOrder = I.Boolean();
   else if (Name == "PixelsPerInch") Form.PixelsPerInch = I.Integer(1, 10000);
   else if (Name == "TextHeight") Form.TextHeight = I.Integer(0, 1000);
+  else if (Name == "OnMouseMove")
+    Form.OnMouseMove = TMouseMoveEvent(&Form, Handler<TPublishedMethod::MouseMove>(Form, I));
   else I.Fail("the form has no such property");
-}
-
-// The form's published handler of this name, which must take Kind's arguments.
-template <class Kind>
-Kind Handler(const TForm& Form, const Item& I) {
-  const std::string& Name = I.Identifier();
-  for (const TPublishedMethod& Method : Form.Class.Methods) {
-    if (Name != Method.Name) continue;
-    if (const Kind* Found = std::get_if<Kind>(&Method.Method)) return *Found;
-    I.Fail("handler " + Name + " takes other arguments");
-  }
-  I.Fail(std::string(Form.Class.ClassName) + " has no published handler " + Name);
 }
 
 void SetImageProperty(TForm& Form, TImage& Image, const Item& I) {
