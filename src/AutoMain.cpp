@@ -1,5 +1,7 @@
 #include "AutoMain.h"
 
+#include <cstdint>
+
 TAutoForm* AutoForm = nullptr;
 
 namespace {
@@ -75,7 +77,7 @@ void TAutoForm::LaunchItem(int Tag) {
       if (Application->Terminated) return;
       SetItem(Answer == IDYES ? "Microsoft SQL Server 2005 Express(32)"
                               : "Microsoft SQL Server 2005 Express(64)");
-      LaunchSetup(" /settings \"" + ItemDir + "setup.ini\" ");
+      LaunchSetup(" /settings " + QuotedArgument(ItemDir + "setup.ini") + " ");
       return;
     }
     case 3: SetItem("KVServer"); break;
@@ -100,12 +102,21 @@ void TAutoForm::SetItem(const char* SubFolder) {
 }
 
 // Starts ItemFile from ItemDir as its working directory, or tells which of
-// the two is missing; the current directory is AppDir again afterwards.
+// the two is missing, or that the program could not be started and why;
+// the current directory is AppDir again afterwards.
 void TAutoForm::LaunchSetup(const AnsiString& Parameters) {
   if (!SetCurrentDir(ItemDir)) {
     Application->MessageBox(("文件夹 '" + ItemDir + "' 不存在！").c_str(), SetupCaption, 0);
   } else if (FileExists(ItemFile)) {
-    ShellExecuteA(Handle, "open", ItemFile.c_str(), Parameters.c_str(), nullptr, SW_SHOWNORMAL);
+    const auto Started = reinterpret_cast<std::intptr_t>(
+        ShellExecuteA(Handle, "open", ItemFile.c_str(), Parameters.c_str(), nullptr, SW_SHOWNORMAL));
+    // A No to the setup's elevation prompt is the user's answer, not a fault.
+    if (Started <= 32 && GetLastError() != ERROR_CANCELLED) {
+      AnsiString Text = "文件 '" + ItemFile + "' 无法启动！";
+      const AnsiString Reason = SysErrorMessage(GetLastError());
+      if (!Reason.IsEmpty()) Text += "\n" + Reason;
+      Application->MessageBox(Text.c_str(), SetupCaption, 0);
+    }
   } else {
     Application->MessageBox(("文件 '" + ItemFile + "' 不存在！").c_str(), SetupCaption, 0);
   }

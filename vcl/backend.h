@@ -41,10 +41,21 @@ void CloseRegistry(RegistrySession* Session);
 
 // ---- Shell ----
 
-// Starts File by the shell's Operation and returns at once. Parameters and
-// Directory may be null. Returns a value greater than 32 on success.
-int StartShellOperation(HWND Owner, const char* Operation, const char* File, const char* Parameters,
-                        const char* Directory, int ShowCommand);
+// What starting a file came to: Result greater than 32 on success; on
+// failure 32 or less, with the system's error code in Error (0 where the
+// system gives none). ERROR_CANCELLED is the user's No to an elevation
+// prompt.
+struct ShellOutcome {
+  int Result;
+  DWORD Error;
+};
+// Starts File by the shell's Operation and returns once it is started, or
+// has failed to start. Parameters and Directory may be null.
+ShellOutcome StartShellOperation(HWND Owner, const char* Operation, const char* File,
+                                 const char* Parameters, const char* Directory, int ShowCommand);
+// The system's own words for an error code of StartShellOperation, in the
+// user's language; empty for 0.
+AnsiString SystemErrorText(DWORD Error);
 
 // ---- Message boxes ----
 

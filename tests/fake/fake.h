@@ -62,6 +62,7 @@ struct World {
   std::vector<std::string> FileQueries;      // every path FileExists was asked about, in order
   std::vector<Launch> Launches;
   int ShellResult = 42;  // what the shell answers a launch; 32 or less is a failure
+  vcl::DWORD ShellError = 0;  // and the system's error code with a failure
   std::vector<Box> Boxes;
   std::deque<std::function<int()>> Answers;  // for Owned boxes; an empty queue answers 0
   bool QuitRequested = false;

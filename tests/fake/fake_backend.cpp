@@ -171,15 +171,21 @@ void CloseRegistry(RegistrySession* Session) {
   delete Session;
 }
 
-int StartShellOperation(HWND Owner, const char* Operation, const char* File, const char* Parameters,
-                        const char* Directory, int ShowCommand) {
+ShellOutcome StartShellOperation(HWND Owner, const char* Operation, const char* File,
+                                 const char* Parameters, const char* Directory, int ShowCommand) {
   auto Optional = [](const char* Text) {
     return Text ? std::optional<std::string>(Text) : std::nullopt;
   };
   TheWorld.Launches.push_back({Owner, Operation ? Operation : "", File ? File : "",
                                Optional(Parameters), Optional(Directory), ShowCommand,
                                TheWorld.CurrentDir});
-  return TheWorld.ShellResult;
+  return {TheWorld.ShellResult, TheWorld.ShellError};
+}
+
+// "系统原因 N": enough to see which code's words reached the user.
+AnsiString SystemErrorText(DWORD Error) {
+  if (Error == 0) return {};
+  return AnsiString(std::string_view("系统原因 " + std::to_string(Error)));
 }
 
 int ApplicationMessageBox(const char* Text, const char* Caption, UINT Flags) {

@@ -183,6 +183,25 @@ TEST_F(ShellTest, AProgramWhosePathHoldsQuotesAndShellSyntaxRunsItself) {
   EXPECT_FALSE(g_file_test((Temp / "PWNED").c_str(), G_FILE_TEST_EXISTS));
 }
 
+// The database entry's settings argument, whatever a Linux path holds
+// (quotes, backslashes before them), reaches the setup as two arguments.
+TEST_F(ShellTest, TheSettingsArgumentOfAnyPathArrivesAsTwoArguments) {
+  const std::string Exe = Program(Temp.Path, "Setup.exe");
+  const std::string Folders[] = {
+      Utf8(u8"光盘 (32)"), "say \"hi\"", "back\\\"slash\\", "\\\\\"", "trailing\\",
+  };
+  std::size_t Count = 0;
+  for (const std::string& Folder : Folders) {
+    SCOPED_TRACE(Folder);
+    const std::string Ini = Temp / Folder + "/setup.ini";
+    const AnsiString Parameters = " /settings " + QuotedArgument(Ansi(Ini)) + " ";
+    EXPECT_GT(Open(Exe, Parameters.c_str()), 32);
+    const auto Records = WaitForRecords(Out, ++Count);
+    ASSERT_EQ(Records.size(), Count);
+    EXPECT_EQ(Records.back().Argv, (std::vector<std::string>{Exe, "/settings", Ini}));
+  }
+}
+
 TEST_F(ShellTest, TheDirectoryArgumentIsTheWorkingDirectory) {
   const std::string Exe = Program(Temp.Path, "Setup.exe");
   const std::string Dir = Temp / Utf8(u8"工作 目录");
@@ -214,10 +233,43 @@ TEST_F(ShellTest, TheProgramGetsItsOwnSession) {
 
 TEST_F(ShellTest, FailuresToStartAreReportedAndStartNothing) {
   EXPECT_EQ(Open(Temp / "missing/Setup.exe", ""), 2);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ENOENT));
   EXPECT_EQ(Open(Program(Temp.Path, "Setup.exe"), "", nullptr, "print"), 31);
   EXPECT_EQ(reinterpret_cast<long>(ShellExecuteA(nullptr, "open", nullptr, "", nullptr, 1)), 2);
+  // A script whose interpreter is missing: the system's reason, in words.
+  const std::string Script = Temp / "Setup.sh";
+  MakeFile(Script, "#!/nonexistent/interpreter\n", 0755);
+  EXPECT_LE(Open(Script, ""), 32);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ENOENT));
+  EXPECT_EQ(SysErrorMessage(GetLastError()), Ansi(g_strerror(ENOENT)));
   EXPECT_TRUE(ReadRecords(Out).empty());
   EXPECT_FALSE(HasChildren());  // nothing was started, so nothing is left to reap
+}
+
+// The opener is found on the absolute folders of PATH only: a relative or
+// empty entry would name a folder of the disc, the current directory. An
+// opener that ends with failure is a failure to start.
+TEST_F(ShellTest, TheOpenerComesFromAnAbsoluteFolderAndItsFailureIsReported) {
+  const std::string Document = Temp / "readme.txt";
+  MakeFile(Document, "readme");
+  // A false opener in the current directory, and a failing one on PATH.
+  const std::string Disc = Temp / "disc";
+  Program(Disc, "xdg-open");
+  const std::string Bin = Temp / "bin";
+  g_mkdir(Bin.c_str(), 0755);
+  MakeFile(Bin + "/xdg-open", "#!/bin/sh\nexit 4\n", 0755);
+  const std::string Path = g_getenv("PATH");
+  ASSERT_EQ(chdir(Disc.c_str()), 0);
+  g_setenv("PATH", "::.:disc", TRUE);
+  const long NoOpener = Open(Document, "");
+  g_setenv("PATH", ("::.:disc:" + Bin).c_str(), TRUE);
+  const long Failed = Open(Document, "");
+  const DWORD Error = GetLastError();
+  g_setenv("PATH", Path.c_str(), TRUE);
+  EXPECT_LE(NoOpener, 32);
+  EXPECT_LE(Failed, 32);
+  EXPECT_EQ(Error, 0u);  // the opener gives no reason in words
+  EXPECT_TRUE(ReadRecords(Out).empty()) << "the opener in the current directory ran";
 }
 
 TEST_F(ShellTest, OtherFilesAreHandedToTheDesktopsOpener) {

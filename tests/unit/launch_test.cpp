@@ -104,13 +104,41 @@ TEST_F(LaunchStep, EachRequestSetsItsOwnPaths) {
   EXPECT_EQ(World().Boxes[0].Text, FolderMessage(EntryDir("KVClient")));
 }
 
-TEST_F(LaunchStep, AShellThatFailsToStartTheSetupShowsNothing) {
+// A setup that is there but cannot be started says so, with the system's
+// reason where it gives one; the user's No to its elevation prompt is an
+// answer, and shows nothing.
+TEST_F(LaunchStep, ASetupTheShellCannotStartSaysSoWithTheSystemsReason) {
+  struct Case {
+    int Result;
+    DWORD Error;
+    const char* Message;  // after the path; null: no box
+  };
+  const Case Cases[] = {
+      {2, 2, "' 无法启动！\n系统原因 2"},           // ERROR_FILE_NOT_FOUND
+      {11, 193, "' 无法启动！\n系统原因 193"},      // ERROR_BAD_EXE_FORMAT: a damaged Setup.exe
+      {31, 1155, "' 无法启动！\n系统原因 1155"},    // ERROR_NO_ASSOCIATION
+      {5, 5, "' 无法启动！\n系统原因 5"},           // access denied, not by the user
+      {31, 0, "' 无法启动！"},                      // no reason given
+      {5, ERROR_CANCELLED, nullptr},                // the user declined the elevation
+  };
   Provide("KVServer");
-  World().ShellResult = 2;  // ERROR_FILE_NOT_FOUND, as the shell reports it
-  Click(3);
-  EXPECT_EQ(World().Launches.size(), 1u);
-  EXPECT_TRUE(World().Boxes.empty());
-  EXPECT_EQ(World().CurrentDir, Root);
+  for (const Case& C : Cases) {
+    SCOPED_TRACE(C.Error);
+    World().Boxes.clear();
+    World().ShellResult = C.Result;
+    World().ShellError = C.Error;
+    Click(3);
+    if (C.Message) {
+      const fake::Box Expected{fake::BoxKind::Application, fake::ApplicationHandle,
+                               "文件 '" + EntrySetup("KVServer") + C.Message, "Quendra安装程序", 0};
+      ASSERT_EQ(World().Boxes.size(), 1u);
+      EXPECT_EQ(World().Boxes[0], Expected);
+    } else {
+      EXPECT_TRUE(World().Boxes.empty());
+    }
+    EXPECT_EQ(World().CurrentDir, Root);
+  }
+  EXPECT_EQ(World().Launches.size(), std::size(Cases));
 }
 
 TEST_F(LaunchStep, TheSameEntryCanBeStartedTwice) {

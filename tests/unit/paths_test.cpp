@@ -82,4 +82,24 @@ const DirCase DirCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Paths, ExtractFileDirCase, ::testing::ValuesIn(DirCases));
 
+// A path in quotes, such that the Windows command-line rules give it back
+// whole: a Windows path is plainly quoted, byte for byte.
+TEST(Paths, QuotedArgumentEscapesOnlyWhatTheCommandLineRulesWouldTakeApart) {
+  struct Case {
+    const char* Argument;
+    const char* Quoted;
+  };
+  const Case Cases[] = {
+      {"D:\\Microsoft SQL Server 2005 Express(32)\\setup.ini",
+       "\"D:\\Microsoft SQL Server 2005 Express(32)\\setup.ini\""},
+      {"D:\\運\\setup.ini", "\"D:\\運\\setup.ini\""},
+      {"\\\\server\\share\\setup.ini", "\"\\\\server\\share\\setup.ini\""},
+      {"/say \"hi\"/setup.ini", "\"/say \\\"hi\\\"/setup.ini\""},
+      {"/a\\\"b", "\"/a\\\\\\\"b\""},  // the backslash before a quote doubled
+      {"/a\\", "\"/a\\\\\""},            // and before the closing quote
+      {"", "\"\""},
+  };
+  for (const Case& C : Cases) EXPECT_EQ(QuotedArgument(C.Argument), AnsiString(C.Quoted)) << C.Argument;
+}
+
 }  // namespace

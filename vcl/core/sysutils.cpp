@@ -57,4 +57,23 @@ bool SetCurrentDir(const AnsiString& Dir) { return backend::ChangeCurrentDir(Dir
 
 bool FileExists(const AnsiString& Path) { return backend::IsFile(Path); }
 
+AnsiString QuotedArgument(const AnsiString& Argument) {
+  std::string Quoted = "\"";
+  std::size_t Backslashes = 0;
+  for (const char C : Argument.View()) {
+    if (C == '\\') {
+      ++Backslashes;
+      continue;
+    }
+    // Backslashes stand for themselves unless a quote follows them.
+    Quoted.append(C == '"' ? 2 * Backslashes + 1 : Backslashes, '\\');
+    Backslashes = 0;
+    Quoted += C;
+  }
+  Quoted.append(2 * Backslashes, '\\');  // before the closing quote
+  return AnsiString(std::string_view(Quoted + '"'));
+}
+
+AnsiString SysErrorMessage(unsigned ErrorCode) { return backend::SystemErrorText(ErrorCode); }
+
 }  // namespace vcl

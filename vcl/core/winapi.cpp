@@ -6,12 +6,22 @@
 
 namespace vcl {
 
+namespace {
+
+// Everything runs on the one GUI thread.
+DWORD LastError = 0;
+
+}  // namespace
+
 HINSTANCE ShellExecuteA(HWND Owner, LPCSTR Operation, LPCSTR File, LPCSTR Parameters,
                         LPCSTR Directory, INT ShowCommand) {
-  const int Result =
+  const backend::ShellOutcome Outcome =
       backend::StartShellOperation(Owner, Operation, File, Parameters, Directory, ShowCommand);
-  return reinterpret_cast<HINSTANCE>(static_cast<std::intptr_t>(Result));
+  if (Outcome.Result <= 32) LastError = Outcome.Error;
+  return reinterpret_cast<HINSTANCE>(static_cast<std::intptr_t>(Outcome.Result));
 }
+
+DWORD GetLastError() { return LastError; }
 
 int MessageBoxA(HWND Owner, LPCSTR Text, LPCSTR Caption, UINT Flags) {
   return backend::OwnedMessageBox(Owner, Text ? Text : "", Caption ? Caption : "", Flags);

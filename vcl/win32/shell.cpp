@@ -1,5 +1,6 @@
-// The shell over its wide call:
-//   StartShellOperation  ShellExecuteW
+// The shell over its wide call, and the system's words for its errors:
+//   StartShellOperation  ShellExecuteW, GetLastError
+//   SystemErrorText      FormatMessageW
 
 #include "native.h"
 
@@ -9,14 +10,36 @@
 
 namespace vcl::backend {
 
-int StartShellOperation(vcl::HWND Owner, const char* Operation, const char* File,
-                        const char* Parameters, const char* Directory, int ShowCommand) {
+ShellOutcome StartShellOperation(vcl::HWND Owner, const char* Operation, const char* File,
+                                 const char* Parameters, const char* Directory, int ShowCommand) {
   const win32::OptionalWide WideOperation(Operation), WideFile(File), WideParameters(Parameters),
       WideDirectory(Directory);
   // The result is an HINSTANCE only in name: a number, above 32 on success.
-  const ::HINSTANCE Result = ShellExecuteW(win32::Native(Owner), WideOperation.get(), WideFile.get(),
-                                           WideParameters.get(), WideDirectory.get(), ShowCommand);
-  return static_cast<int>(reinterpret_cast<std::intptr_t>(Result));
+  ::SetLastError(0);
+  const ::HINSTANCE Started = ShellExecuteW(win32::Native(Owner), WideOperation.get(), WideFile.get(),
+                                            WideParameters.get(), WideDirectory.get(), ShowCommand);
+  const int Result = static_cast<int>(reinterpret_cast<std::intptr_t>(Started));
+  if (Result > 32) return {Result, 0};
+  // The shell's own result codes 2, 3, 5, 8 and 11 are the system error
+  // codes of the same numbers; the last error says more where it is set
+  // (ERROR_CANCELLED: the user said No to the elevation prompt).
+  const DWORD Error = static_cast<DWORD>(::GetLastError());
+  if (Error != 0) return {Result, Error};
+  return {Result, Result == SE_ERR_NOASSOC ? ERROR_NO_ASSOCIATION : static_cast<DWORD>(Result)};
+}
+
+AnsiString SystemErrorText(DWORD Error) {
+  if (Error == 0) return {};
+  wchar_t* Text = nullptr;
+  const DWORD Length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+      Error, 0, reinterpret_cast<wchar_t*>(&Text), 0, nullptr);
+  std::wstring Words(Text ? Text : L"", Length);
+  LocalFree(Text);
+  // The system ends its words with a line break.
+  while (!Words.empty() && (Words.back() == L'\n' || Words.back() == L'\r' || Words.back() == L' '))
+    Words.pop_back();
+  return win32::Narrow(Words.c_str());
 }
 
 }  // namespace vcl::backend

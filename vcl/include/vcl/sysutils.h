@@ -37,6 +37,16 @@ bool SetCurrentDir(const AnsiString& Dir);
 // True if a file (not a folder) exists at Path.
 bool FileExists(const AnsiString& Path);
 
+// Argument in double quotes such that the Windows command-line rules give
+// it back whole: a quote inside it, and the backslashes before one, are
+// escaped. A Windows path holds no quote and does not end in a backslash
+// here, so for it this is plainly the path in quotes.
+AnsiString QuotedArgument(const AnsiString& Argument);
+
+// The system's own words for an error code (GetLastError), in the user's
+// language; empty for 0.
+AnsiString SysErrorMessage(unsigned ErrorCode);
+
 // The major version of the running Windows. It reads like the runtime
 // library's variable, but the platform is asked only when it is first read:
 // nothing runs before the program's entry that the program may not need.

@@ -14,6 +14,7 @@ using HKEY = HKEY__*;            // a registry root key
 using LPCSTR = const char*;
 using LPSTR = char*;
 using UINT = unsigned int;
+using DWORD = std::uint32_t;
 using INT = int;
 using BOOL = int;
 

@@ -10,10 +10,17 @@ extern "C" int WINAPI WinMain(vcl::HINSTANCE Instance, vcl::HINSTANCE PrevInstan
 
 namespace vcl {
 
-// Starts File by the shell's Operation; returns at once. Parameters and
-// Directory may be null. The result is greater than 32 on success.
+// Starts File by the shell's Operation; returns once it is started. Parameters
+// and Directory may be null. The result is greater than 32 on success; on
+// failure GetLastError tells why.
 HINSTANCE ShellExecuteA(HWND Owner, LPCSTR Operation, LPCSTR File, LPCSTR Parameters,
                         LPCSTR Directory, INT ShowCommand);
+
+// The error code of the last call of this layer that failed (0 if the
+// system gave none).
+DWORD GetLastError();
+// The operation was cancelled by the user: a No to an elevation prompt.
+inline constexpr DWORD ERROR_CANCELLED = 1223;
 
 // A message box owned by Owner; blocks the caller until answered and
 // disables only its owner. Returns the button chosen (IDYES, IDNO, ...).
