@@ -18,7 +18,8 @@ namespace vcl::backend {
 
 // ---- Process and files ----
 
-// The full path of the running executable.
+// The full path of the running executable; empty if the system cannot
+// tell it, or if it cannot be held in the layer's text without loss.
 AnsiString ExecutablePath();
 // Makes Dir the current directory; false if it is missing or not a folder.
 bool ChangeCurrentDir(const AnsiString& Dir);

@@ -33,6 +33,8 @@ const std::string FolderNames[] = {
     Utf8(u8"emoji 😀 and 𠀀"),     // outside the BMP
     Utf8(u8"quote ' and \" and $(x)"),
     std::string(240, 'x'),
+    "\xB9\xE2\xC5\xCC 1",  // 光盘 1 in GBK: a disc written on a Chinese Windows
+    "caf\xE9 \xF4\x8F",      // Latin-1, and a cut-off sequence
 };
 
 TEST_F(FilesTest, FoldersAndFilesAreToldApartWhateverTheirNames) {
@@ -97,6 +99,20 @@ TEST_F(FilesTest, ExeNameOfAProgramInAFolderOutsideGbkKeepsEveryCharacter) {
   const AnsiString Held = Ansi(Dir);
   EXPECT_EQ(vcl::gtk::ToUtf8(Held.View()), Dir);
   EXPECT_TRUE(SetCurrentDir(Held));
+}
+
+// The menu in a folder whose name is not UTF-8 finds the folders beside it:
+// the name's bytes reach the file system unchanged.
+TEST_F(FilesTest, AFolderWhoseNameIsNotUtf8IsFoundByTheMenusPaths) {
+  const std::string Dir = Temp / "\xB9\xE2\xC5\xCC";
+  ASSERT_EQ(g_mkdir(Dir.c_str(), 0755), 0);
+  ASSERT_EQ(g_mkdir((Dir + "/KVServer").c_str(), 0755), 0);
+  MakeFile(Dir + "/KVServer/Setup.exe");
+  const AnsiString AppDir = ExtractFileDir(Ansi(Dir + "/menu")) + "/";
+  EXPECT_TRUE(SetCurrentDir(AppDir + "KVServer/"));
+  EXPECT_EQ(CurrentDir(), Dir + "/KVServer");
+  EXPECT_TRUE(FileExists(AppDir + "KVServer/Setup.exe"));
+  EXPECT_FALSE(SetCurrentDir(AppDir + "KVClient/"));
 }
 
 }  // namespace

@@ -33,8 +33,9 @@ public:
 
 inline std::string Utf8(const char8_t* Text) { return reinterpret_cast<const char*>(Text); }
 
-// The code page 936 bytes the menu would hold for a UTF-8 path.
-inline vcl::AnsiString Ansi(const std::string& Utf8Path) { return vcl::gtk::FromUtf8(Utf8Path); }
+// The code page 936 bytes the menu would hold for a path (its bytes UTF-8,
+// or not).
+inline vcl::AnsiString Ansi(const std::string& Path) { return vcl::gtk::FromFileName(Path); }
 
 inline void MakeFile(const std::string& Path, const std::string& Text = "", int Mode = 0644) {
   g_file_set_contents(Path.c_str(), Text.c_str(), static_cast<gssize>(Text.size()), nullptr);

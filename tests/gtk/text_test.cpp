@@ -28,4 +28,16 @@ TEST(TextTest, InvalidBytesBecomeReplacementCharacters) {
   EXPECT_EQ(ToUtf8(FromUtf8("x\xFFy").View()), Utf8(u8"x\uFFFDy"));
 }
 
+// A file name's bytes that are not UTF-8 come back unchanged as a file
+// name, and show as U+FFFD.
+TEST(TextTest, FileNamesKeepBytesThatAreNotUtf8) {
+  const std::string Names[] = {"\xB9\xE2\xC5\xCC", "a\x80\xFF b", "caf\xE9", "\xF4\x8F", Utf8(u8"光盘 😀"), ""};
+  for (const std::string& Name : Names) {
+    SCOPED_TRACE(Name);
+    EXPECT_EQ(vcl::gtk::ToFileName(vcl::gtk::FromFileName(Name).View()), Name);
+  }
+  EXPECT_EQ(ToUtf8(vcl::gtk::FromFileName("caf\xE9/x").View()), Utf8(u8"caf\uFFFD/x"));
+  EXPECT_EQ(vcl::gtk::FromFileName(Utf8(u8"光盘")), FromUtf8(Utf8(u8"光盘")));
+}
+
 }  // namespace

@@ -54,6 +54,20 @@ TEST_F(Startup, AnExceptionLeavingStartUpIsShownAndTheProgramStillReturnsZero) {
   EXPECT_EQ(fake::State().Window, nullptr);
 }
 
+// A program that cannot tell its own path (a folder too deep for the
+// system, a name the layer's text cannot hold) says so once and starts
+// nothing: its setups would be looked for somewhere else.
+TEST_F(Startup, AProgramThatCannotTellItsOwnPathSaysSoAndStartsNothing) {
+  fake::State().ExePath = "";
+  EXPECT_EQ(WinMain(nullptr, nullptr, const_cast<char*>(""), SW_SHOWNORMAL), 0);
+  ASSERT_EQ(fake::State().Boxes.size(), 1u);
+  EXPECT_EQ(fake::State().Boxes[0].Text, "无法确定菜单程序所在的文件夹，无法启动任何安装程序。");
+  EXPECT_EQ(fake::State().LoopRuns, 0);
+  EXPECT_EQ(AutoForm, nullptr);
+  EXPECT_TRUE(fake::State().Launches.empty());
+  EXPECT_TRUE(fake::State().DirChanges.empty());
+}
+
 // The program's own form stream with one fault put in.
 struct Spoiled {
   const char* Case;

@@ -67,9 +67,9 @@ TEST_F(Shell, StartsTheProgramInTheCurrentDirectoryWithItsParameters) {
   // The settings argument as the database entry builds it.
   const vcl::AnsiString Parameters =
       " /settings \"" + vcl::win32::Narrow((Folder + L"\\setup.ini").c_str()) + "\" ";
-  const int Result = vcl::backend::StartShellOperation(nullptr, "open", vcl::win32::Narrow(Setup.c_str()).c_str(),
-                                                       Parameters.c_str(), nullptr, SW_SHOWNORMAL);
-  EXPECT_GT(Result, 32);
+  const auto Outcome = vcl::backend::StartShellOperation(nullptr, "open", vcl::win32::Narrow(Setup.c_str()).c_str(),
+                                                         Parameters.c_str(), nullptr, SW_SHOWNORMAL);
+  EXPECT_GT(Outcome.Result, 32);
 
   const std::string Text = WaitForRecord(Record);
   EXPECT_NE(Text.find("\nexe=" + Utf8(Setup) + "\n"), std::string::npos) << Text;
@@ -78,10 +78,25 @@ TEST_F(Shell, StartsTheProgramInTheCurrentDirectoryWithItsParameters) {
       << Text;
 }
 
-TEST_F(Shell, AMissingProgramFailsWithoutStartingAnything) {
-  const vcl::AnsiString Missing = vcl::win32::Narrow((Scratch.Path + L"\\不存在\\Setup.exe").c_str());
-  const int Result = vcl::backend::StartShellOperation(nullptr, "open", Missing.c_str(), "", nullptr, SW_SHOWNORMAL);
-  EXPECT_LE(Result, 32);
+// A program that cannot be started fails with the system's error code,
+// which the system puts in words.
+TEST_F(Shell, AProgramThatCannotStartFailsWithTheSystemsReason) {
+  const std::wstring Damaged = Scratch.Folder(L"损坏") + L"\\Setup.exe";
+  const HANDLE File = CreateFileW(Damaged.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(File, INVALID_HANDLE_VALUE);
+  DWORD Written = 0;
+  WriteFile(File, "MZ damaged", 10, &Written, nullptr);
+  CloseHandle(File);
+  const std::wstring Missing = Scratch.Path + L"\\不存在\\Setup.exe";
+  for (const std::wstring& Path : {Damaged, Missing}) {
+    SCOPED_TRACE(Utf8(Path));
+    const auto Outcome = vcl::backend::StartShellOperation(nullptr, "open", vcl::win32::Narrow(Path.c_str()).c_str(),
+                                                           "", nullptr, SW_SHOWNORMAL);
+    EXPECT_LE(Outcome.Result, 32);
+    EXPECT_NE(Outcome.Error, 0u);
+    EXPECT_NE(Outcome.Error, static_cast<vcl::DWORD>(ERROR_CANCELLED));
+    EXPECT_FALSE(vcl::backend::SystemErrorText(Outcome.Error).IsEmpty()) << Outcome.Error;
+  }
 }
 
 }  // namespace

@@ -36,7 +36,13 @@ int TApplication::MessageBox(LPCSTR Text, LPCSTR Caption, UINT Flags) {
   return backend::ApplicationMessageBox(Text ? Text : "", Caption ? Caption : "", Flags);
 }
 
-AnsiString TApplication::GetExeName() const { return backend::ExecutablePath(); }
+// Every setup's path derives from this one: a program that cannot tell it
+// says so, rather than look for the setups somewhere else.
+AnsiString TApplication::GetExeName() const {
+  AnsiString Path = backend::ExecutablePath();
+  if (Path.IsEmpty()) throw Exception("无法确定菜单程序所在的文件夹，无法启动任何安装程序。");
+  return Path;
+}
 
 HWND TApplication::GetHandle() const { return backend::ApplicationWindow(); }
 

@@ -21,9 +21,13 @@ namespace vcl::gtk {
 // Code page 936 bytes to UTF-8, through GB18030 (a superset of GBK that
 // covers all of Unicode). A byte sequence that is not GB18030 becomes U+FFFD.
 std::string ToUtf8(std::string_view Ansi);
-// UTF-8 (a GTK text or a Linux file name) to code page 936 bytes, through
-// GB18030 so that no character is lost. Invalid UTF-8 becomes U+FFFD.
+// UTF-8 (a GTK text) to code page 936 bytes, through GB18030 so that no
+// character is lost. Invalid UTF-8 becomes U+FFFD.
 AnsiString FromUtf8(std::string_view Utf8);
+// A Linux file name's bytes to code page 936 bytes and back, losing none:
+// bytes that are not UTF-8 are carried through (text.cpp says how).
+AnsiString FromFileName(std::string_view Name);
+std::string ToFileName(std::string_view Ansi);
 
 // ---- Command lines (command_line.cpp) ----
 

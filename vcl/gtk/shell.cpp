@@ -139,15 +139,15 @@ ShellOutcome StartShellOperation(HWND, const char* Operation, const char* File, 
   // No operation means the default one, "open"; there is no other here.
   if (Operation && strcasecmp(Operation, "open") != 0) return {ErrorNoAssociation, 0};
   if (!File) return {ErrorFileNotFound, ENOENT};
-  const std::string Path = gtk::ToUtf8(File);
-  const std::string WorkingDir = Directory ? gtk::ToUtf8(Directory) : std::string();
+  const std::string Path = gtk::ToFileName(File);
+  const std::string WorkingDir = Directory ? gtk::ToFileName(Directory) : std::string();
 
   struct stat Info;
   if (stat(Path.c_str(), &Info) != 0) return {ResultOf(errno), static_cast<DWORD>(errno)};
   pid_t Child = 0;
   if (S_ISREG(Info.st_mode) && access(Path.c_str(), X_OK) == 0) {
     std::vector<std::string> Arguments{Path};
-    for (std::string& Argument : gtk::SplitCommandLine(gtk::ToUtf8(Parameters ? Parameters : "")))
+    for (std::string& Argument : gtk::SplitCommandLine(gtk::ToFileName(Parameters ? Parameters : "")))
       Arguments.push_back(std::move(Argument));
     const int Error = Spawn(Path, Arguments, WorkingDir, Child);
     if (Error == 0) g_child_watch_add(Child, Reap, nullptr);

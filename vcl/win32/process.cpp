@@ -8,6 +8,7 @@
 
 #include "native.h"
 
+#include <string_view>
 #include <vector>
 
 namespace vcl::backend {
@@ -50,7 +51,14 @@ AnsiString ExecutablePath() {
   for (;;) {
     const DWORD Length = GetModuleFileNameW(nullptr, Buffer.data(), static_cast<DWORD>(Buffer.size()));
     if (Length == 0) return {};
-    if (Length < Buffer.size()) return win32::Narrow(Buffer.data());
+    if (Length < Buffer.size()) {
+      // A name the layer's text cannot hold (where the system lacks GB18030,
+      // any character outside code page 936) would lead every entry to a
+      // folder of another name: no path rather than a wrong one.
+      AnsiString Path = win32::Narrow(Buffer.data());
+      if (win32::Wide(Path) != std::wstring_view(Buffer.data(), Length)) return {};
+      return Path;
+    }
     Buffer.resize(Buffer.size() * 2);
   }
 }

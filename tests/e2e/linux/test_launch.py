@@ -38,6 +38,14 @@ class LaunchTest(unittest.TestCase):
                 xs.wait_for_window(xs.pictures.lit(tag), "the menu still shown")
                 self.assertEqual(self.menu.cwd(), self.disc.root)
 
+    def test_a_disc_folder_whose_name_is_not_utf8_is_found(self):
+        # 光盘 in GBK: a disc written on a Chinese Windows.
+        self.start(folders=["KVServer"], within=b"\xb9\xe2\xc5\xcc")
+        xs.click_entry(3)
+        setup = xs.wait_for("the server setup", self.disc.setups)[0]
+        self.assertEqual(setup["cwd"], os.path.join(self.disc.root, "KVServer"))
+        self.assertEqual(self.menu.cwd(), self.disc.root)
+
     def test_the_setup_runs_in_its_own_session_and_outlives_the_menu(self):
         self.start()
         xs.click_entry(3)

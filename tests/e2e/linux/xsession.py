@@ -195,10 +195,15 @@ def stays(expected, what, period=1.0):
 
 class Disc:
     """A disc in a temporary folder: the menu at its root and the stand-in
-    setup in the folders asked for."""
+    setup in the folders asked for. With `within` (bytes), the disc's root
+    is a folder of that name inside the temporary one."""
 
-    def __init__(self, folders=tuple(FOLDERS.values()) + tuple(ENGINE_FOLDERS), without_file=()):
-        self.root = tempfile.mkdtemp(prefix="menu-disc-")
+    def __init__(self, folders=tuple(FOLDERS.values()) + tuple(ENGINE_FOLDERS), without_file=(), within=None):
+        self.base = tempfile.mkdtemp(prefix="menu-disc-")
+        self.root = self.base
+        if within is not None:
+            self.root = os.path.join(self.base, os.fsdecode(within))
+            os.mkdir(self.root)
         self.menu = os.path.join(self.root, "menu")
         shutil.copy2(MENU, self.menu)
         for folder in folders:
@@ -208,8 +213,8 @@ class Disc:
             if "Express" in folder:
                 with open(os.path.join(self.root, folder, "setup.ini"), "w") as f:
                     f.write("[Options]\n")
-        self.log = os.path.join(self.root, "setups.log")
-        self.prefix = os.path.join(self.root, "wineprefix")
+        self.log = os.path.join(self.base, "setups.log")
+        self.prefix = os.path.join(self.base, "wineprefix")
 
     def write_prefix(self, version=None, keys=()):
         """A throw-away Wine prefix: system.reg with the given keys (under
@@ -228,7 +233,8 @@ class Disc:
         """The stand-in setups started so far, one dict per start."""
         if not os.path.exists(self.log):
             return []
-        with open(self.log, encoding="utf-8") as f:
+        # A folder name that is not UTF-8 comes back with its bytes.
+        with open(self.log, encoding="utf-8", errors="surrogateescape") as f:
             return [json.loads(line) for line in f]
 
     def remove(self):
@@ -237,7 +243,7 @@ class Disc:
                 os.kill(setup["pid"], signal.SIGTERM)
             except ProcessLookupError:
                 pass
-        shutil.rmtree(self.root, ignore_errors=True)
+        shutil.rmtree(self.base, ignore_errors=True)
 
 
 class Menu:
@@ -247,7 +253,7 @@ class Menu:
         self.disc = disc
         env = dict(os.environ, SETUP_STANDIN_LOG=disc.log, WINEPREFIX=disc.prefix,
                    LC_ALL="C.UTF-8", GDK_BACKEND="x11")
-        self.stderr = open(os.path.join(disc.root, "menu.stderr"), "w+")
+        self.stderr = open(os.path.join(disc.base, "menu.stderr"), "w+")
         # Started from another folder: the menu must find its disc by itself.
         self.process = subprocess.Popen([disc.menu], env=env, cwd="/", stderr=self.stderr)
         # The first GTK program of a D-Bus session also starts the

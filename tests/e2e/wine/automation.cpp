@@ -245,9 +245,8 @@ HWND FindWindowOf(DWORD ProcessId, const wchar_t* ClassName, bool Hidden = false
   return S.Found;
 }
 
-// Starts the menu, with the show command given (else the default), and
-// waits for its window (visible, unless the start was minimised).
-bool Start(Menu& M, const std::wstring& Exe, int ShowCommand = -1) {
+// Starts the menu's process, with the show command given (else the default).
+bool StartProcess(Menu& M, const std::wstring& Exe, int ShowCommand = -1) {
   SetCursorPos(2, 2);  // off the window: the first frame shows no lit entry
   std::wstring CommandLine = L"\"" + Exe + L"\"";
   STARTUPINFOW Startup{};
@@ -256,11 +255,17 @@ bool Start(Menu& M, const std::wstring& Exe, int ShowCommand = -1) {
     Startup.dwFlags = STARTF_USESHOWWINDOW;
     Startup.wShowWindow = static_cast<WORD>(ShowCommand);
   }
-  const bool Minimised = ShowCommand == SW_SHOWMINIMIZED;
   const std::wstring Folder = Exe.substr(0, Exe.rfind(L'\\') + 1);
-  if (!CreateProcessW(Exe.c_str(), CommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      Folder.c_str(), &Startup, &M.Process))
-    return Check(false, "the menu starts", "CreateProcess failed");
+  return Check(CreateProcessW(Exe.c_str(), CommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              Folder.c_str(), &Startup, &M.Process) != 0,
+               "the menu starts", "CreateProcess failed");
+}
+
+// Starts the menu, with the show command given (else the default), and
+// waits for its window (visible, unless the start was minimised).
+bool Start(Menu& M, const std::wstring& Exe, int ShowCommand = -1) {
+  if (!StartProcess(M, Exe, ShowCommand)) return false;
+  const bool Minimised = ShowCommand == SW_SHOWMINIMIZED;
   const bool Shown = WaitFor(
       [&] {
         if (Minimised) {
@@ -591,6 +596,27 @@ void WindowsSeven(const Artwork& Art) {
   CheckEqual(Launches().size(), Known, "missing file: nothing starts");
   MoveFileW(L"D:\\KVServer\\Setup.away", L"D:\\KVServer\\Setup.exe");
 
+  // A damaged program: there, but no program the system can start.
+  Check(MoveFileW(L"D:\\KVPos\\Setup.exe", L"D:\\KVPos\\Setup.away") != 0, "the POS setup is moved away");
+  {
+    const HANDLE Damaged = CreateFileW(L"D:\\KVPos\\Setup.exe", GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD Written = 0;
+    WriteFile(Damaged, "MZ damaged", 10, &Written, nullptr);
+    CloseHandle(Damaged);
+  }
+  ClickEntry(M, Art, 5);
+  B = WaitForBox(M);
+  const std::wstring CannotStart = L"文件 'D:\\KVPos\\Setup.exe' 无法启动！";
+  Check(B.Window != nullptr && B.Text.starts_with(CannotStart) && B.Text.size() > CannotStart.size() + 1,
+        "damaged program: the box names it, says it cannot start, and why", Utf8(B.Text));
+  CheckEqual(B.Caption, Caption, "damaged program: caption");
+  Check(B.Window && !IsWindowEnabled(M.Window), "damaged program: the menu window is disabled while shown");
+  Answer(B, IDOK);
+  CheckEqual(Launches().size(), Known, "damaged program: nothing starts");
+  DeleteFileW(L"D:\\KVPos\\Setup.exe");
+  MoveFileW(L"D:\\KVPos\\Setup.away", L"D:\\KVPos\\Setup.exe");
+
   // The server entry with its folder and program.
   Known = Launches().size();
   ClickEntry(M, Art, 3);
@@ -753,6 +779,30 @@ void DoubleByteBackslashFolder(const Artwork& Art) {
   StartedFromAFolder(Art, Disc + L"\\光盘運");
 }
 
+// A folder named outside code page 936. Where the system has GB18030 the
+// menu works there as anywhere; where it lacks it (Wine 8), the name cannot
+// be held in the menu's text, and the menu says so once and starts
+// nothing, rather than claim that the folders beside it are missing.
+void FolderOutsideGbk(const Artwork& Art) {
+  const std::wstring Folder = Disc + L"\\한국어 디스크";
+  if (IsValidCodePage(54936)) {
+    StartedFromAFolder(Art, Folder);
+    return;
+  }
+  const std::size_t Known = Launches().size();
+  Menu M;
+  if (!StartProcess(M, Folder + L"\\menu.exe")) return;
+  const Box B = WaitForBox(M);
+  Check(B.Window != nullptr, "a folder name outside code page 936: one box");
+  CheckEqual(B.Caption, std::wstring(L"安装QuendraTalvex SaaS"), "the box's caption is the title");
+  CheckEqual(B.Text, std::wstring(L"无法确定菜单程序所在的文件夹，无法启动任何安装程序。"), "the box says so plainly");
+  Check(FindWindowOf(M.Process.dwProcessId, L"TAutoForm", true) == nullptr, "no menu window");
+  Answer(B, IDOK);
+  CheckExitsWithZero(M, "OK");
+  CheckEqual(Launches().size(), Known, "nothing started");
+  Finish(M);
+}
+
 // ---- Start-up figures ----
 
 // Milliseconds from CreateProcess until the client of the process's window
@@ -825,7 +875,7 @@ void StartupFigures(const Artwork& Art, const std::wstring& BareWindow) {
 int wmain(int Count, wchar_t** Arguments) {
   const std::wstring Phase = Count > 1 ? Arguments[1] : L"";
   if (Count != (Phase == L"bench" ? 4 : 3)) {
-    std::fprintf(stderr, "usage: automation win7|win7-key|xp|folder|folder-5c ARTDIR\n"
+    std::fprintf(stderr, "usage: automation win7|win7-key|xp|folder|folder-5c|folder-outside-gbk ARTDIR\n"
                          "       automation bench ARTDIR BARE_WINDOW_EXE\n");
     return 2;
   }
@@ -840,6 +890,7 @@ int wmain(int Count, wchar_t** Arguments) {
   else if (Phase == L"xp") WindowsXp(Art);
   else if (Phase == L"folder") ChineseFolder(Art);
   else if (Phase == L"folder-5c") DoubleByteBackslashFolder(Art);
+  else if (Phase == L"folder-outside-gbk") FolderOutsideGbk(Art);
   else Check(false, "known phase", Utf8(Phase));
   ReleaseStandIns();
   std::printf("%s: %d passed, %d failed\n", Utf8(Phase).c_str(), Passed, Failed);

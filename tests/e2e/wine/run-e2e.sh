@@ -6,9 +6,10 @@
 # menu.exe is the 32-bit product, as drive D:), driven by the automation
 # program in phases, each prepared here with `wine reg`: Windows 7 without
 # and with an SQL Server key (in the 64-bit view only, then in the 32-bit
-# view only), Windows XP, a non-936 code page with the menu in a folder whose
-# name holds spaces and Chinese characters, and code page 936 with the menu
-# in a folder whose name ends in a character whose second byte is 0x5C.
+# view only), Windows XP, code page 936 with the menu in a folder whose name
+# ends in a character whose second byte is 0x5C and in one named outside
+# code page 936, and a non-936 code page with the menu in a folder whose
+# name holds spaces and Chinese characters.
 set -euo pipefail
 demo=$1 automation=$2 art=$3 work=$4
 . "$(dirname "$0")/session.sh"
@@ -46,6 +47,7 @@ reg add 'HKCU\Software\Wine' /v Version /d winxp64 /f
 phase xp
 reg add 'HKCU\Software\Wine' /v Version /d win7 /f
 phase folder-5c
+phase folder-outside-gbk
 "$wineserver" -w
 # Western code page 1252: every Chinese text and path must still be exact.
 reg add 'HKCU\Software\Wine' /v Version /d win10 /f

@@ -67,6 +67,8 @@ start_session() {
   # code page 936), whose second byte is the backslash's.
   add_menu_folder "软件 光盘 (2)"
   add_menu_folder "光盘運"
+  # Outside code page 936.
+  add_menu_folder "한국어 디스크"
   boot_with_disc "$disc"
 }
 

@@ -141,6 +141,7 @@ public:
   AnsiString GetExeName() const;
   HWND GetHandle() const;
   // The full path of the program's executable file.
+  // The program's full path; an Exception where the system cannot tell it.
   ComputedProperty<TApplication, AnsiString, &TApplication::GetExeName> ExeName{this};
   // The application window, the owner of the application's message boxes.
   ComputedProperty<TApplication, HWND, &TApplication::GetHandle> Handle{this};
