@@ -91,6 +91,20 @@ class DatabaseTest(unittest.TestCase):
         self.assertEqual(setups[1]["component"], xs.ENGINE_FOLDERS[1])
         self.assertEqual(setups[1]["args"], self.settings(xs.ENGINE_FOLDERS[1]))
 
+    def test_pipes_for_registry_files_count_as_no_keys_and_block_nothing(self):
+        xs.xdotool("mousemove", 5, 5)
+        self.disc = xs.Disc()
+        self.addCleanup(self.disc.remove)
+        os.makedirs(self.disc.prefix)
+        for name in ("system.reg", "user.reg"):
+            os.mkfifo(os.path.join(self.disc.prefix, name))
+        self.menu = xs.Menu(self.disc)  # the window appears
+        self.addCleanup(self.menu.stop)
+        xs.click_entry(2)
+        # No keys, and the Windows of a new Wine prefix, 7.
+        self.answer(WIDTH, "No")
+        self.assertEqual(self.expect_setup(xs.ENGINE_FOLDERS[2]), self.settings(xs.ENGINE_FOLDERS[2]))
+
     def test_a_missing_engine_folder_shows_the_folder_message(self):
         xs.xdotool("mousemove", 5, 5)
         self.disc = xs.Disc(folders=["KVServer"])

@@ -3,6 +3,10 @@ starts from its own folder with the right arguments and outlives the menu;
 a missing folder or file shows the modal message box."""
 
 import os
+import shutil
+import subprocess
+import tempfile
+import types
 import unittest
 
 import xsession as xs
@@ -45,6 +49,36 @@ class LaunchTest(unittest.TestCase):
         setup = xs.wait_for("the server setup", self.disc.setups)[0]
         self.assertEqual(setup["cwd"], os.path.join(self.disc.root, "KVServer"))
         self.assertEqual(self.menu.cwd(), self.disc.root)
+
+    def test_a_folder_deeper_than_path_max_is_said_plainly(self):
+        # Folders nested past PATH_MAX (4096), made one step at a time: no
+        # path that long can be named at once.
+        base = tempfile.mkdtemp(prefix="menu-deep-")
+        self.addCleanup(shutil.rmtree, base, True)
+        steps = ["d" * 200] * 25
+        fd = os.open(base, os.O_RDONLY)
+        for step in steps:
+            os.mkdir(step, dir_fd=fd)
+            inner = os.open(step, os.O_RDONLY, dir_fd=fd)
+            os.close(fd)
+            fd = inner
+        with open(xs.MENU, "rb") as src:
+            out = os.open("menu", os.O_WRONLY | os.O_CREAT, 0o755, dir_fd=fd)
+            os.write(out, src.read())
+            os.close(out)
+        os.close(fd)
+
+        def enter():
+            os.chdir(base)
+            for step in steps:
+                os.chdir(step)
+        env = dict(os.environ, LC_ALL="C.UTF-8", GDK_BACKEND="x11")
+        menu = types.SimpleNamespace(process=subprocess.Popen(["./menu"], env=env, preexec_fn=enter))
+        self.addCleanup(lambda: menu.process.poll() is None and menu.process.kill())
+        box = xs.wait_for_dialog(menu, "安装QuendraTalvex SaaS")
+        self.assertEqual(box.texts(), ["无法确定菜单程序所在的文件夹，无法启动任何安装程序。"])
+        box.press("OK")
+        self.assertEqual(menu.process.wait(timeout=xs.DEADLINE), 0)
 
     def test_the_setup_runs_in_its_own_session_and_outlives_the_menu(self):
         self.start()
