@@ -16,6 +16,7 @@
 
 #include "backend.h"
 #include "cairo_painter.h"
+#include "core/icon.h"
 #include "events.h"
 #include "gtk_backend.h"
 
@@ -28,6 +29,7 @@ struct FormWindow {
   GtkWidget* Widget;  // the GtkWindow
   int Band;           // the client area's offset inside the window
   gtk::BitmapSurfaces Surfaces;
+  bool Drawn = false;  // the first frame is out
 };
 
 FormWindow* FromHandle(HWND Window) { return reinterpret_cast<FormWindow*>(Window); }
@@ -70,11 +72,43 @@ bool ButtonOf(guint Number, TMouseButton& Button) {
 // a release the one just released any more: the VCL's shift state does.
 guint ButtonMask(guint Number) { return Number <= 5 ? GDK_BUTTON1_MASK << (Number - 1) : 0; }
 
+// The window icon from the program's MAINICON resource, both its sizes,
+// decoded by the core where it lies (no image loader module to load). Set
+// once the first frame is out: the frame does not need it.
+gboolean SetIcon(gpointer Data) {
+  auto* Window = static_cast<GtkWidget*>(Data);
+  GList* Pictures = nullptr;
+  try {
+    for (const core::TIconImage& Image : core::DecodeIcon(ProgramResource("MAINICON"))) {
+      const int Side = Image.Colour.Width;
+      GdkPixbuf* Picture = gdk_pixbuf_new(GDK_COLORSPACE_RGB, TRUE, 8, Side, Side);
+      guchar* Pixels = gdk_pixbuf_get_pixels(Picture);
+      const int Stride = gdk_pixbuf_get_rowstride(Picture);
+      for (int Y = 0; Y < Side; ++Y)
+        for (int X = 0; X < Side; ++X) {
+          const std::uint32_t Argb = Image.Argb(X, Y);
+          guchar* P = Pixels + Y * Stride + 4 * X;
+          P[0] = static_cast<guchar>(Argb >> 16);
+          P[1] = static_cast<guchar>(Argb >> 8);
+          P[2] = static_cast<guchar>(Argb);
+          P[3] = static_cast<guchar>(Argb >> 24);
+        }
+      Pictures = g_list_append(Pictures, Picture);
+    }
+  } catch (const Exception&) {
+    // A spoiled icon leaves the window without one; the menu works on.
+  }
+  if (Pictures) gtk_window_set_icon_list(GTK_WINDOW(Window), Pictures);
+  g_list_free_full(Pictures, g_object_unref);
+  g_object_unref(Window);
+  return G_SOURCE_REMOVE;
+}
+
 gboolean OnDraw(GtkWidget*, cairo_t* Cr, gpointer Data) {
   auto& Window = *static_cast<FormWindow*>(Data);
   TForm& Form = Window.Form;
   const std::uint32_t Color = core::ColorToRGB(Form.Color);
-  gtk::CairoPainter Painter(Cr, Window.Surfaces);
+  gtk::CairoPainter Painter(Cr, gtk_widget_get_window(Window.Widget), Window.Surfaces);
   const int Outer = Window.Band * 2;
   Painter.Fill({0, 0, Window.Band, Form.ClientHeight + Outer}, Color);
   Painter.Fill({Form.ClientWidth + Window.Band, 0, Form.ClientWidth + Outer, Form.ClientHeight + Outer}, Color);
@@ -99,6 +133,10 @@ gboolean OnDraw(GtkWidget*, cairo_t* Cr, gpointer Data) {
   cairo_clip(Cr);
   core::Paint(Form, Painter, Area);
   cairo_restore(Cr);
+  if (!Window.Drawn) {
+    Window.Drawn = true;
+    g_idle_add(SetIcon, g_object_ref(Window.Widget));
+  }
   return TRUE;
 }
 
@@ -151,19 +189,6 @@ gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer Data) {
   return TRUE;  // the form decides; its destruction destroys the window
 }
 
-// The window icon from the program's MAINICON resource, an .ico file.
-void SetIcon(GtkWindow* Window) {
-  const std::span<const std::uint8_t> Icon = ProgramResource("MAINICON");
-  if (Icon.empty()) return;
-  GdkPixbufLoader* Loader = gdk_pixbuf_loader_new_with_type("ico", nullptr);
-  if (!Loader) return;
-  const bool Read = gdk_pixbuf_loader_write(Loader, Icon.data(), Icon.size(), nullptr);
-  if (gdk_pixbuf_loader_close(Loader, nullptr) && Read) {
-    if (GdkPixbuf* Picture = gdk_pixbuf_loader_get_pixbuf(Loader)) gtk_window_set_icon(Window, Picture);
-  }
-  g_object_unref(Loader);
-}
-
 // Where a window of Width x Height goes for the form's Position: the
 // centre of the primary monitor, or the form's own Left and Top.
 TPoint PlaceOf(const TForm& Form, int Width, int Height) {
@@ -198,7 +223,6 @@ HWND CreateFormWindow(TForm& Form) {
   gtk_widget_set_size_request(Window->Widget, Width, Height);
   const TPoint Place = PlaceOf(Form, Width, Height);
   gtk_window_move(Native, Place.x, Place.y);
-  SetIcon(Native);
   // The window paints every pixel itself, so GTK need not draw a background.
   gtk_widget_set_app_paintable(Window->Widget, TRUE);
   gtk_widget_add_events(Window->Widget, GDK_POINTER_MOTION_MASK | GDK_BUTTON_PRESS_MASK |

@@ -30,11 +30,13 @@ class WindowTest(unittest.TestCase):
         xs.wait_for_window(xs.pictures.background(), "the first frame")
 
     def test_window_carries_the_icon_and_the_caption(self):
-        props = xs.subprocess.run(["xprop", "-id", self.menu.window, "_NET_WM_ICON", "_NET_WM_NAME"],
-                                  capture_output=True, text=True, check=True).stdout
-        # 32 x 32: the icon's larger image.
-        self.assertIn("Icon (32 x 32)", props)
-        self.assertIn(xs.CAPTION, props)
+        def props():
+            return xs.subprocess.run(["xprop", "-id", self.menu.window, "_NET_WM_ICON", "_NET_WM_NAME"],
+                                     capture_output=True, text=True, check=True).stdout
+        # Both images, 32 x 32 and 16 x 16, set once the first frame is out.
+        shown = xs.wait_for("the window icon", lambda: "Icon (16 x 16)" in props() and props())
+        self.assertIn("Icon (32 x 32)", shown)
+        self.assertIn(xs.CAPTION, shown)
 
     def test_each_entry_lights_inside_its_rectangle_only(self):
         for tag, (left, top) in xs.BUTTONS.items():
