@@ -35,6 +35,18 @@ AnsiString Narrow(const wchar_t* Text);
 // the given cursor (null: none). Registering a class again fails harmlessly.
 void RegisterWindowClass(const wchar_t* Name, WNDPROC Procedure, ::HCURSOR Cursor);
 
+// The address of Name in the system DLL Dll, loaded from the system folder
+// (never from beside the program) on first use; null where this Windows
+// lacks it (process.cpp).
+FARPROC SystemProcedure(const wchar_t* Dll, const char* Name);
+
+// The same, as the function type it has. FARPROC goes through void (*)()
+// because GCC warns about a direct cast between unrelated function types.
+template <class Function>
+Function* SystemFunction(const wchar_t* Dll, const char* Name) {
+  return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(SystemProcedure(Dll, Name)));
+}
+
 // Text for a wide call's optional parameter: null stays null.
 class OptionalWide {
 public:

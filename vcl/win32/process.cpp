@@ -11,19 +11,25 @@
 #include <string_view>
 #include <vector>
 
+namespace vcl::win32 {
+
+FARPROC SystemProcedure(const wchar_t* Dll, const char* Name) {
+  wchar_t Path[MAX_PATH];
+  const UINT Length = GetSystemDirectoryW(Path, MAX_PATH);
+  if (Length == 0 || Length + 1 + wcslen(Dll) >= MAX_PATH) return nullptr;
+  std::wstring Full(Path, Length);
+  Full += L'\\';
+  Full += Dll;
+  // Loaded for good: the functions are used until the program ends.
+  const ::HMODULE Module = LoadLibraryW(Full.c_str());
+  return Module ? GetProcAddress(Module, Name) : nullptr;
+}
+
+}  // namespace vcl::win32
+
 namespace vcl::backend {
 
 namespace {
-
-// A function of kernel32 looked up by name, or null where this Windows
-// lacks it. FARPROC goes through void (*)() because GCC warns about a
-// direct cast between unrelated function types.
-template <class Function>
-Function* KernelFunction(const char* Name) {
-  const ::HMODULE Kernel = GetModuleHandleW(L"kernel32.dll");
-  if (!Kernel) return nullptr;
-  return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(GetProcAddress(Kernel, Name)));
-}
 
 // Runs before the program's own code. Both calls are looked up rather than
 // imported: SetDllDirectoryW came with Windows XP SP1 and
@@ -32,12 +38,12 @@ Function* KernelFunction(const char* Name) {
 struct DllSearchPath {
   DllSearchPath() {
     // An empty string takes the current directory out of the search path.
-    if (auto* SetDllDirectoryPtr = KernelFunction<BOOL WINAPI(LPCWSTR)>("SetDllDirectoryW"))
+    if (auto* SetDllDirectoryPtr = win32::SystemFunction<BOOL WINAPI(LPCWSTR)>(L"kernel32.dll", "SetDllDirectoryW"))
       SetDllDirectoryPtr(L"");
     // Only System32 for every later load: the program's own folder (the
     // disc) is searched no more either.
     if (auto* SetDefaultDllDirectoriesPtr =
-            KernelFunction<BOOL WINAPI(DWORD)>("SetDefaultDllDirectories"))
+            win32::SystemFunction<BOOL WINAPI(DWORD)>(L"kernel32.dll", "SetDefaultDllDirectories"))
       SetDefaultDllDirectoriesPtr(0x00000800 /* LOAD_LIBRARY_SEARCH_SYSTEM32 */);
   }
 } const AtStart;

@@ -1,6 +1,9 @@
 // The shell over its wide call, and the system's words for its errors:
 //   StartShellOperation  ShellExecuteW, GetLastError
 //   SystemErrorText      FormatMessageW
+//
+// shell32 is loaded when the first setup starts, not with the program: it
+// brings shlwapi and shcore along, and the first frame needs none of them.
 
 #include "native.h"
 
@@ -15,9 +18,13 @@ ShellOutcome StartShellOperation(vcl::HWND Owner, const char* Operation, const c
   const win32::OptionalWide WideOperation(Operation), WideFile(File), WideParameters(Parameters),
       WideDirectory(Directory);
   // The result is an HINSTANCE only in name: a number, above 32 on success.
+  using ShellExecuteFunction = ::HINSTANCE WINAPI(::HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+  static ShellExecuteFunction* const ShellExecuteWPtr =
+      win32::SystemFunction<ShellExecuteFunction>(L"shell32.dll", "ShellExecuteW");
+  if (!ShellExecuteWPtr) return {SE_ERR_NOASSOC, static_cast<DWORD>(::GetLastError())};
   ::SetLastError(0);
-  const ::HINSTANCE Started = ShellExecuteW(win32::Native(Owner), WideOperation.get(), WideFile.get(),
-                                            WideParameters.get(), WideDirectory.get(), ShowCommand);
+  const ::HINSTANCE Started = ShellExecuteWPtr(win32::Native(Owner), WideOperation.get(), WideFile.get(),
+                                               WideParameters.get(), WideDirectory.get(), ShowCommand);
   const int Result = static_cast<int>(reinterpret_cast<std::intptr_t>(Started));
   if (Result > 32) return {Result, 0};
   // The shell's own result codes 2, 3, 5, 8 and 11 are the system error
