@@ -96,6 +96,8 @@ def main():
     parser.add_argument("--label", required=True, help="the drive's name in Explorer (autorun.inf)")
     parser.add_argument("--volume-id", required=True, help="the volume identifier, at most 16 of A-Z 0-9 _")
     parser.add_argument("--out", required=True)
+    parser.add_argument("--date", type=int, default=0,
+                        help="seconds since 1970: the time of the volume and of every file in it")
     args = parser.parse_args()
 
     if not args.label.isascii() or not args.label.isprintable():
@@ -123,8 +125,13 @@ def main():
                    "-map", args.content, "/"]
         for name in sorted(n for n in os.listdir(args.content) if n.lower() in REPLACED_AT_ROOT):
             command += ["-rm_r", "/" + name, "--"]
-        command += ["-map", args.menu, "/menu.exe", "-map", inf, "/autorun.inf", "-commit"]
-        result = subprocess.run(command, stdin=subprocess.DEVNULL)
+        command += ["-map", args.menu, "/menu.exe", "-map", inf, "/autorun.inf",
+                    "-volume_date", "all_file_dates", f"={args.date}", "-commit"]
+        # SOURCE_DATE_EPOCH gives the volume's own dates and its identifier;
+        # the option above the files' dates, whatever they are on disk. The
+        # ISO 9660 and Joliet directories are sorted by name.
+        environment = dict(os.environ, SOURCE_DATE_EPOCH=str(args.date))
+        result = subprocess.run(command, stdin=subprocess.DEVNULL, env=environment)
         if result.returncode != 0:
             if os.path.exists(args.out):
                 os.remove(args.out)

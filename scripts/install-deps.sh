@@ -22,8 +22,9 @@ packages=(
   # window tools, screenshots, and the accessibility bus for the dialogs.
   xvfb xdotool x11-utils imagemagick
   dbus dbus-bin at-spi2-core python3 python3-gi gir1.2-atspi-2.0
-  # The disc image.
-  xorriso
+  # The disc image, and signing the program (with throw-away certificates
+  # that openssl makes for the tests).
+  xorriso osslsigncode openssl
   # The Windows program's import-table check, and its end-to-end tests under
   # Wine: the X server above, and the locales that give Wine code page 936
   # (and a Western one) with file names mapped through UTF-8.
