@@ -156,8 +156,10 @@ ShellOutcome StartShellOperation(HWND, const char* Operation, const char* File, 
     if (Error != ENOEXEC) return {ResultOf(Error), static_cast<DWORD>(Error)};
   }
   // A document or a folder: the desktop's opener decides what shows it.
+  // No opener: nothing on this system can open the file, and the system has
+  // no words for that.
   const std::string Opener = FindOpener();
-  if (Opener.empty()) return {ErrorNoAssociation, ENOENT};
+  if (Opener.empty()) return {ErrorNoAssociation, 0};
   std::vector<std::string> Arguments{"xdg-open", Path};
   if (const int Error = Spawn(Opener, Arguments, WorkingDir, Child))
     return {ResultOf(Error), static_cast<DWORD>(Error)};
