@@ -690,7 +690,9 @@ void WindowsSeven(const Artwork& Art) {
 
   // Started minimised: only the taskbar entry, until it is restored.
   if (!Start(M, Disc + L"\\menu.exe", SW_SHOWMINIMIZED)) return;
-  Check(!IsWindowVisible(M.Window), "started minimised: the menu window is hidden");
+  // The application window goes to the taskbar first and then hides the
+  // windows it owns: the menu window may still show for a moment.
+  Check(WaitFor([&] { return !IsWindowVisible(M.Window); }, 5), "started minimised: the menu window is hidden");
   const HWND Minimised = GetWindow(M.Window, GW_OWNER);
   ShowWindowAsync(Minimised, SW_RESTORE);
   Check(WaitFor([&] { return IsWindowVisible(M.Window) != FALSE; }, 5), "restored: the menu window shows");
