@@ -2,19 +2,28 @@
 // The seam between the platform-neutral core and a backend: everything a
 // backend (GTK, Win32, or the tests' fake) must provide. A build links
 // exactly one backend. Texts cross this seam as code page 936 bytes; a
-// backend converts them where it talks to its platform, and only there.
+// backend converts them where it talks to its platform, in its text file,
+// and only there. Policy that is no platform's business (where a window
+// goes, which bit is which key) lives in the core, not here.
 
 #include <vcl/ansistring.h>
 #include <vcl/types.h>
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 namespace vcl {
 class TForm;
 }
 
 namespace vcl::backend {
+
+// ---- Texts ----
+
+// A text the form resource holds as UTF-8 (a form's caption, a font's
+// name) in the layer's code page 936 bytes.
+AnsiString TextFromUtf8(std::string_view Utf8);
 
 // ---- Process and files ----
 
@@ -94,8 +103,11 @@ std::uint32_t SystemColor(int Index);
 
 // The hidden application window.
 HWND ApplicationWindow();
+// The primary screen less its taskbars and panels, in screen coordinates.
+TRect PrimaryWorkArea();
 // Makes the native window of a fully read Form (not yet shown): its caption,
-// client size, border band, colour and position come from the form.
+// client size, border band and colour come from the form, its place from
+// core::WindowPlace (events.h).
 HWND CreateFormWindow(TForm& Form);
 void DestroyFormWindow(HWND Window);
 // Shows Form's window and runs the message loop until QuitMessageLoop.

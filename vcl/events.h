@@ -40,6 +40,11 @@ void CancelMode(TForm& Form);
 // to its control and to the client area.
 void Paint(TForm& Form, Painter& Target, const TRect& Area);
 
+// The top-left corner on the screen of Form's window, Width x Height with
+// its border band, for the form's Position: centred in the primary screen's
+// WorkArea for the centred positions, else the form's own Left and Top.
+TPoint WindowPlace(const TForm& Form, int Width, int Height, const TRect& WorkArea);
+
 // The colour a TColor stands for, system colours resolved by the backend.
 std::uint32_t ColorToRGB(TColor Color);
 

@@ -14,6 +14,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vcl {
@@ -69,8 +70,11 @@ struct World {
 
   // Resources that replace the program's own ones of the same name.
   std::map<std::string, std::vector<std::uint8_t>> Resources;
-  // The menu window: made by the form, shown by the message loop.
+  // The menu window: made by the form, shown by the message loop, at the
+  // place the core chose in the primary screen's work area.
   vcl::TForm* Window = nullptr;
+  vcl::TRect WorkArea{0, 0, 1280, 984};
+  vcl::TPoint WindowPlace{};
   vcl::TPoint ClientOrigin{323, 301};  // the client area's top-left on the screen
   vcl::TPoint Cursor{0, 0};            // the pointer, in screen coordinates
   bool Captured = false;               // the window holds the mouse capture
@@ -112,6 +116,9 @@ Frame Paint();
 
 // The colour the fake gives the menu colour (COLOR_MENU).
 inline constexpr std::uint32_t MenuColor = 0xF0F0F0;
+
+// UTF-8 as GB18030 bytes, converted by the platform the tests run on.
+std::string Gb18030FromUtf8(std::string_view Utf8);
 
 inline const vcl::HWND ApplicationHandle = reinterpret_cast<vcl::HWND>(std::uintptr_t{0xA11});
 

@@ -133,6 +133,8 @@ using fake::TheWorld;
 
 struct RegistrySession {};
 
+AnsiString TextFromUtf8(std::string_view Utf8) { return AnsiString(std::string_view(fake::Gb18030FromUtf8(Utf8))); }
+
 AnsiString ExecutablePath() { return TheWorld.ExePath.c_str(); }
 
 bool ChangeCurrentDir(const AnsiString& Dir) {
@@ -203,9 +205,14 @@ int OwnedMessageBox(HWND Owner, const char* Text, const char* Caption, UINT Flag
 
 HWND ApplicationWindow() { return fake::ApplicationHandle; }
 
+TRect PrimaryWorkArea() { return TheWorld.WorkArea; }
+
 HWND CreateFormWindow(TForm& Form) {
   static std::uintptr_t Next = 0xF00;
   TheWorld.Window = &Form;
+  TheWorld.WindowPlace =
+      core::WindowPlace(Form, Form.ClientWidth + 2 * Form.BorderWidth, Form.ClientHeight + 2 * Form.BorderWidth,
+                        PrimaryWorkArea());
   return reinterpret_cast<HWND>(++Next);
 }
 

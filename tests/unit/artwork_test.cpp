@@ -17,7 +17,7 @@ TEST_F(Resource, SetsTheWindowsProperties) {
   EXPECT_EQ(AutoForm->Top, 183);
   EXPECT_EQ(AutoForm->BorderStyle, TFormBorderStyle::bsNone);
   EXPECT_EQ(AutoForm->BorderWidth, 1);
-  EXPECT_EQ(AutoForm->Caption, reinterpret_cast<const char*>(u8"安装QuendraTalvex 3G ASP"));
+  EXPECT_EQ(AutoForm->Caption, "安装QuendraTalvex 3G ASP");
   EXPECT_EQ(AutoForm->ClientWidth, 633);
   EXPECT_EQ(AutoForm->ClientHeight, 421);
   EXPECT_EQ(AutoForm->Color, clMenu);

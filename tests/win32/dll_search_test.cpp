@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "win32/native.h"
+#include "win32/win32_backend.h"
 
 namespace {
 

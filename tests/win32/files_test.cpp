@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "scratch_folder.h"
-#include "win32/native.h"
+#include "win32/win32_backend.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "win32/native.h"
+#include "win32/win32_backend.h"
 
 // The cases mean what they say only from a 32-bit program, as the product is.
 static_assert(sizeof(void*) == 4, "the Windows tests run 32-bit code");

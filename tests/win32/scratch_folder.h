@@ -4,7 +4,7 @@
 // in it afterwards.
 
 // <windows.h> through the backend's header, which must come first.
-#include "win32/native.h"
+#include "win32/win32_backend.h"
 
 #include <string>
 

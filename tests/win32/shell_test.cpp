@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "scratch_folder.h"
-#include "win32/native.h"
+#include "win32/win32_backend.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "backend.h"
 #include "bitmap.h"
 
 namespace vcl::core {
@@ -136,12 +137,12 @@ void SetFormProperty(TForm& Form, const Item& I) {
   else if (Name == "BorderWidth") Form.BorderWidth = I.Integer(0, 1000);
   else if (Name == "BorderStyle") Form.BorderStyle = static_cast<TFormBorderStyle>(I.OneOf(BorderStyles));
   else if (Name == "Position") Form.Position = static_cast<TPosition>(I.OneOf(Positions));
-  else if (Name == "Caption") Form.Caption = I.Text();
+  else if (Name == "Caption") Form.Caption = backend::TextFromUtf8(I.Text());
   else if (Name == "Color") Form.Color = I.Color();
   else if (Name == "Font.Charset") Form.Font.Charset = Charset(I);
   else if (Name == "Font.Color") Form.Font.Color = I.Color();
   else if (Name == "Font.Height") Form.Font.Height = I.Integer(-1000, 1000);
-  else if (Name == "Font.Name") Form.Font.Name = AnsiString(I.Text().c_str());
+  else if (Name == "Font.Name") Form.Font.Name = backend::TextFromUtf8(I.Text());
   else if (Name == "Font.Style") Form.Font.Style = FontStyle(I);
   else if (Name == "OldCreateOrder") Form.OldCreateOrder = I.Boolean();
   else if (Name == "PixelsPerInch") Form.PixelsPerInch = I.Integer(1, 10000);

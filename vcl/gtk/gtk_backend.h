@@ -1,7 +1,44 @@
 #pragma once
-// What the files of the GTK backend share with each other (and with their
-// tests): text conversion, the Windows command-line rules, the Wine
-// registry file reader and the native side of a form window.
+// The GTK backend: vcl/backend.h over GTK 3 on X11, GLib and Linux's own
+// calls. Each file implements one group of the seam, under the same name as
+// the Win32 backend's file for that group:
+//   text.cpp             TextFromUtf8, and every conversion to and from the
+//                        platform's UTF-8 (texts, file names)
+//   files.cpp            ExecutablePath, ChangeCurrentDir, IsFile
+//   windows_version.cpp  WindowsMajorVersion
+//   registry.cpp         OpenRegistry, KeyExists, CloseRegistry
+//   shell.cpp            StartShellOperation, SystemErrorText
+//   message_boxes.cpp    ApplicationMessageBox, OwnedMessageBox
+//   resources.cpp        ProgramResource
+//   system_colors.cpp    SystemColor
+//   form_window.cpp      PrimaryWorkArea, CreateFormWindow, DestroyFormWindow,
+//                        CursorPos, ClientOrigin, CaptureMouse, ReleaseMouse,
+//                        InvalidateArea
+//   painter.cpp          painting a form window for the above
+//   message_loop.cpp     ApplicationWindow, RunMessageLoop, QuitMessageLoop
+// and the files Linux alone needs:
+//   wine_registry.cpp         reads the registry files of a Wine prefix,
+//                             which stand in for the Windows registry
+//   windows_command_line.cpp  splits a parameter text into arguments as a
+//                             Windows program would, for spawning setups
+//   main.cpp                  the program's main, which calls WinMain
+//
+// Where it deliberately behaves otherwise than the Win32 backend:
+// - Capture: CaptureMouse and ReleaseMouse do nothing. While a button is
+//   held, X's implicit pointer grab sends every pointer event to the window
+//   that had the press, which is the capture; a broken grab cancels it.
+// - There is no application window: ApplicationWindow is a handle with no
+//   window behind it, nothing shows on a taskbar for it, and the window's
+//   title comes from the form alone.
+// - Questions owned by the application window are not modal: each runs in
+//   a nested main loop while the menu window goes on taking input, where
+//   Windows leaves the owner enabled for the same effect.
+// - The registry and the Windows version are those of the user's Wine
+//   prefix; launching spawns executables directly and hands other files to
+//   the desktop's opener; the system colours are Windows 7's defaults.
+//
+// Below: what the files of the backend share with each other (and with
+// their tests).
 
 #include <vcl/ansistring.h>
 #include <vcl/forms.h>
@@ -29,7 +66,7 @@ AnsiString FromUtf8(std::string_view Utf8);
 AnsiString FromFileName(std::string_view Name);
 std::string ToFileName(std::string_view Ansi);
 
-// ---- Command lines (command_line.cpp) ----
+// ---- Command lines (windows_command_line.cpp) ----
 
 // Splits a Windows command-line parameter text into arguments by the rules
 // of the Microsoft C runtime: blanks separate, double quotes group, "" inside
@@ -55,11 +92,13 @@ std::vector<std::optional<std::string>> RegistryFileValues(const std::string& Pa
 std::string WinePrefix();
 
 // The major version of the Windows the prefix pretends to be, read afresh
-// (registry.cpp; WindowsMajorVersion reads it once and keeps it).
+// (windows_version.cpp; WindowsMajorVersion reads it once and keeps it).
 int ReadWindowsMajorVersion();
 
-// ---- Form windows (window.cpp) ----
+// ---- Form windows (form_window.cpp) and the message loop (message_loop.cpp) ----
 
+// The GtkWindow of a form window's handle.
+GtkWidget* FormWidget(HWND Window);
 // The main form's GTK window while the message loop runs, else null: the
 // parent that message boxes are centred on and give activation back to.
 GtkWidget* MainWindowWidget();

@@ -15,6 +15,7 @@
 
 #include <cerrno>
 
+#include "backend.h"
 #include "gtk_backend.h"
 
 namespace vcl::gtk {
@@ -108,3 +109,9 @@ AnsiString FromFileName(std::string_view Name) {
 }
 
 }  // namespace vcl::gtk
+
+namespace vcl::backend {
+
+AnsiString TextFromUtf8(std::string_view Utf8) { return gtk::FromUtf8(Utf8); }
+
+}  // namespace vcl::backend

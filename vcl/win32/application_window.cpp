@@ -1,13 +1,10 @@
-// The application window and the message loop:
+// The application window, which Windows alone has:
 //   ApplicationWindow  a hidden (zero-size) window that owns the forms'
 //                      windows and carries Application->Title and the
-//                      program's icon on the taskbar
-//   RunMessageLoop     shows the main form as the process was asked to
-//                      (normal, maximised or minimised) and dispatches
-//                      messages until QuitMessageLoop
-//   QuitMessageLoop    PostQuitMessage
+//                      program's icon on the taskbar; it hands activation,
+//                      minimising and closing on to the main form's window
 
-#include "native.h"
+#include "win32_backend.h"
 
 namespace vcl::backend {
 
@@ -15,8 +12,9 @@ namespace {
 
 constexpr wchar_t ApplicationClass[] = L"TApplication";
 
-// The main form's window: where activation goes when the application
-// window receives it (a click on the taskbar button, say).
+// The main form's window while the message loop runs: where activation goes
+// when the application window receives it (a click on the taskbar button,
+// say).
 ::HWND MainWindow = nullptr;
 
 LRESULT CALLBACK ApplicationWindowProc(::HWND Window, UINT Message, WPARAM WParam, LPARAM LParam) {
@@ -57,14 +55,6 @@ LRESULT CALLBACK ApplicationWindowProc(::HWND Window, UINT Message, WPARAM WPara
                          0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
-// The show command the process was started with, as WinMain's own would be.
-int StartShowCommand() {
-  STARTUPINFOW Startup{};
-  Startup.cb = sizeof Startup;
-  GetStartupInfoW(&Startup);
-  return (Startup.dwFlags & STARTF_USESHOWWINDOW) ? Startup.wShowWindow : SW_SHOWNORMAL;
-}
-
 }  // namespace
 
 vcl::HWND ApplicationWindow() {
@@ -72,38 +62,10 @@ vcl::HWND ApplicationWindow() {
   return win32::Layer(Window);
 }
 
-void RunMessageLoop(TForm& MainForm) {
-  const ::HWND AppWindow = win32::Native(ApplicationWindow());
-  MainWindow = win32::Native(MainForm.Handle);
-  SetWindowTextW(AppWindow, win32::Wide(vcl::Application->Title).c_str());
-
-  switch (StartShowCommand()) {
-    case SW_SHOWMINIMIZED:
-    case SW_MINIMIZE:
-    case SW_SHOWMINNOACTIVE:
-    case SW_FORCEMINIMIZE:
-      ShowWindow(MainWindow, SW_SHOWNORMAL);
-      ShowWindow(AppWindow, SW_SHOWMINNOACTIVE);
-      break;
-    case SW_SHOWMAXIMIZED:
-      ShowWindow(AppWindow, SW_SHOWNOACTIVATE);
-      ShowWindow(MainWindow, SW_SHOWMAXIMIZED);
-      break;
-    default:
-      ShowWindow(AppWindow, SW_SHOWNOACTIVATE);
-      ShowWindow(MainWindow, SW_SHOWNORMAL);
-      break;
-  }
-  UpdateWindow(MainWindow);
-
-  MSG Message;
-  while (GetMessageW(&Message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&Message);
-    DispatchMessageW(&Message);
-  }
-  MainWindow = nullptr;
-}
-
-void QuitMessageLoop() { PostQuitMessage(0); }
-
 }  // namespace vcl::backend
+
+namespace vcl::win32 {
+
+void SetMainWindow(::HWND Window) { backend::MainWindow = Window; }
+
+}  // namespace vcl::win32

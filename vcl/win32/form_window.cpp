@@ -1,15 +1,17 @@
-// The native window of a form, and the pointer:
+// The native window of a form, and the pointer, over the Win32 calls:
 //   CreateFormWindow, DestroyFormWindow  a popup owned by the application
 //       window, its client inset by the form's BorderWidth as a real
-//       non-client band painted in the form's colour
+//       non-client band painted in the form's colour, placed by the core
+//       in the primary screen's work area
+//   PrimaryWorkArea                      SystemParametersInfoW(SPI_GETWORKAREA)
 //   CursorPos, ClientOrigin              GetCursorPos, ClientToScreen
 //   CaptureMouse, ReleaseMouse           SetCapture, ReleaseCapture
 //   InvalidateArea                       InvalidateRect
-//   SystemColor                          GetSysColor
-// The window procedure turns mouse, paint and close messages into core
-// calls and does nothing else.
+//
+// The window procedure turns mouse, paint (painter.cpp) and close messages
+// into core calls and does nothing else.
 
-#include "gdi_painter.h"
+#include "painter.h"
 
 #include <windowsx.h>
 
@@ -26,17 +28,17 @@ TForm* FormOf(::HWND Window) {
   return reinterpret_cast<TForm*>(GetWindowLongPtrW(Window, GWLP_USERDATA));
 }
 
-// The buttons and keys held, in the layout of TShiftState: shift, alt,
-// control, then the left, right and middle buttons.
+// The buttons and keys held during a mouse message; Alt is not among the
+// message's flags.
 TShiftState ShiftOf(WPARAM Keys) {
-  unsigned Bits = 0;
-  if (Keys & MK_SHIFT) Bits |= 1u << 0;
-  if (GetKeyState(VK_MENU) < 0) Bits |= 1u << 1;
-  if (Keys & MK_CONTROL) Bits |= 1u << 2;
-  if (Keys & MK_LBUTTON) Bits |= 1u << 3;
-  if (Keys & MK_RBUTTON) Bits |= 1u << 4;
-  if (Keys & MK_MBUTTON) Bits |= 1u << 5;
-  return TShiftState{Bits};
+  TShiftState Shift = ssNone;
+  if (Keys & MK_SHIFT) Shift |= ssShift;
+  if (GetKeyState(VK_MENU) < 0) Shift |= ssAlt;
+  if (Keys & MK_CONTROL) Shift |= ssCtrl;
+  if (Keys & MK_LBUTTON) Shift |= ssLeft;
+  if (Keys & MK_RBUTTON) Shift |= ssRight;
+  if (Keys & MK_MBUTTON) Shift |= ssMiddle;
+  return Shift;
 }
 
 // Client coordinates; negative or beyond the client while the capture is held.
@@ -152,34 +154,25 @@ std::wstring FormWindowClass(const TForm& Form) {
   return Name;
 }
 
-bool Centred(TPosition Position) {
-  return Position == TPosition::poScreenCenter || Position == TPosition::poDesktopCenter ||
-         Position == TPosition::poMainFormCenter || Position == TPosition::poOwnerFormCenter;
-}
-
 }  // namespace
+
+TRect PrimaryWorkArea() {
+  RECT Area{};
+  if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &Area, 0))
+    Area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  return {Area.left, Area.top, Area.right, Area.bottom};
+}
 
 vcl::HWND CreateFormWindow(TForm& Form) {
   const int Width = Form.ClientWidth + 2 * Form.BorderWidth;
   const int Height = Form.ClientHeight + 2 * Form.BorderWidth;
-  int Left = Form.Left, Top = Form.Top;
-  if (Centred(Form.Position)) {
-    Left = (GetSystemMetrics(SM_CXSCREEN) - Width) / 2;
-    Top = (GetSystemMetrics(SM_CYSCREEN) - Height) / 2;
-  }
-  // The caption is UTF-8 in the form resource.
-  const int Length = MultiByteToWideChar(CP_UTF8, 0, Form.Caption.data(),
-                                         static_cast<int>(Form.Caption.size()), nullptr, 0);
-  std::wstring Caption(static_cast<std::size_t>(Length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, Form.Caption.data(), static_cast<int>(Form.Caption.size()),
-                      Caption.data(), Length);
+  const TPoint Place = core::WindowPlace(Form, Width, Height, PrimaryWorkArea());
   // WS_POPUP: no frame and no caption bar, so the user cannot move or size
   // it. WS_SYSMENU gives it the system's close command, which Alt+F4 sends.
   // Owned by the application window, it has no taskbar button of its own.
-  const ::HWND Window = CreateWindowExW(
-      0, FormWindowClass(Form).c_str(), Caption.c_str(), WS_POPUP | WS_SYSMENU | WS_CLIPCHILDREN, Left,
-      Top, Width, Height, win32::Native(ApplicationWindow()), nullptr, GetModuleHandleW(nullptr),
-      &Form);
+  const ::HWND Window = CreateWindowExW(0, FormWindowClass(Form).c_str(), win32::Wide(Form.Caption).c_str(),
+                                        WS_POPUP | WS_SYSMENU | WS_CLIPCHILDREN, Place.x, Place.y, Width, Height,
+                                        win32::Native(ApplicationWindow()), nullptr, GetModuleHandleW(nullptr), &Form);
   if (!Window) throw Exception("无法创建窗口");
   return win32::Layer(Window);
 }
@@ -222,12 +215,6 @@ void ReleaseMouse() {
 void InvalidateArea(vcl::HWND Window, const TRect& Area) {
   const RECT Native{Area.Left, Area.Top, Area.Right, Area.Bottom};
   InvalidateRect(win32::Native(Window), &Native, FALSE);
-}
-
-std::uint32_t SystemColor(int Index) {
-  const COLORREF Color = GetSysColor(Index);
-  return std::uint32_t{GetRValue(Color)} << 16 | std::uint32_t{GetGValue(Color)} << 8 |
-         GetBValue(Color);
 }
 
 }  // namespace vcl::backend

@@ -6,7 +6,7 @@
 // HKEY_LOCAL_MACHINE\SOFTWARE, while a 64-bit SQL Server registers itself in
 // the 64-bit view. A key counts as present if it exists in either view.
 
-#include "native.h"
+#include "win32_backend.h"
 
 namespace vcl::backend {
 

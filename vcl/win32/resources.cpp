@@ -1,7 +1,7 @@
 // The program's resources:
 //   ProgramResource  FindResourceW, LoadResource, LockResource (RT_RCDATA)
 
-#include "native.h"
+#include "win32_backend.h"
 
 namespace vcl::backend {
 

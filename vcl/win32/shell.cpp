@@ -5,7 +5,7 @@
 // shell32 is loaded when the first setup starts, not with the program: it
 // brings shlwapi and shcore along, and the first frame needs none of them.
 
-#include "native.h"
+#include "win32_backend.h"
 
 #include <shellapi.h>
 

@@ -1,12 +1,14 @@
 // Text conversion at the Win32 boundary: the layer's code page 936 bytes to
-// the UTF-16 of the wide calls and back.
+// the UTF-16 of the wide calls and back, and the form resource's UTF-8 to
+// code page 936:
+//   TextFromUtf8  MultiByteToWideChar from UTF-8, then as below
 //
 // GB18030 (code page 54936) is used rather than 936 itself: it gives every
 // GBK character the same bytes and also covers the rest of Unicode, so a
 // file name that is not GBK survives the round trip. Code page 936 is the
 // fallback for a system that lacks 54936.
 
-#include "native.h"
+#include "win32_backend.h"
 
 namespace vcl::win32 {
 
@@ -41,3 +43,15 @@ AnsiString Narrow(const wchar_t* Text) {
 }
 
 }  // namespace vcl::win32
+
+namespace vcl::backend {
+
+AnsiString TextFromUtf8(std::string_view Utf8) {
+  if (Utf8.empty()) return {};
+  const int Length = MultiByteToWideChar(CP_UTF8, 0, Utf8.data(), static_cast<int>(Utf8.size()), nullptr, 0);
+  std::wstring Wide(static_cast<std::size_t>(Length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, Utf8.data(), static_cast<int>(Utf8.size()), Wide.data(), Length);
+  return win32::Narrow(Wide.c_str());
+}
+
+}  // namespace vcl::backend

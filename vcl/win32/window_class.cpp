@@ -1,7 +1,7 @@
 // Window classes of the program: the application window's and one per form
 // class, all with the program's icon.
 
-#include "native.h"
+#include "win32_backend.h"
 
 namespace vcl::win32 {
 

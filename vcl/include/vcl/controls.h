@@ -11,13 +11,20 @@ namespace vcl {
 
 class TForm;
 
-// The buttons and modifier keys held during a mouse event.
+// The buttons and modifier keys held during a mouse event, one bit each.
 struct TShiftState {
   unsigned Bits = 0;
   friend bool operator==(const TShiftState&, const TShiftState&) = default;
+  friend constexpr TShiftState operator|(TShiftState A, TShiftState B) { return {A.Bits | B.Bits}; }
+  TShiftState& operator|=(TShiftState Other) { return *this = *this | Other; }
 };
 inline constexpr TShiftState ssNone{0};
+inline constexpr TShiftState ssShift{1u << 0};
+inline constexpr TShiftState ssAlt{1u << 1};
+inline constexpr TShiftState ssCtrl{1u << 2};
 inline constexpr TShiftState ssLeft{1u << 3};
+inline constexpr TShiftState ssRight{1u << 4};
+inline constexpr TShiftState ssMiddle{1u << 5};
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 

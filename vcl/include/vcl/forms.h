@@ -73,7 +73,7 @@ public:
 
   TFormBorderStyle BorderStyle = TFormBorderStyle::bsSizeable;
   int BorderWidth = 0;  // a band of Color around the client area
-  std::string Caption;  // UTF-8, as the form resource stores it
+  AnsiString Caption;
   int ClientWidth = 0;
   int ClientHeight = 0;
   TColor Color = clBtnFace;

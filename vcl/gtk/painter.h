@@ -1,11 +1,14 @@
 #pragma once
-// The core's Painter over a cairo context, for one draw of a form window.
+// Painting a form's window with cairo: the core's Painter over a cairo
+// context, and the paint of one draw of a form window.
 
 #include <cairo.h>
 #include <gdk/gdk.h>
 
 #include <cstdint>
 #include <unordered_map>
+
+#include <vcl/forms.h>
 
 #include "events.h"
 
@@ -40,5 +43,10 @@ private:
   GdkWindow* Window;  // the window drawn on
   BitmapSurfaces& Cache;
 };
+
+// Paints the part of Window (a form's window, the client inset by Band)
+// that Cr's clip covers: the band in the form's colour, then the client
+// through the core's painting order.
+void PaintForm(cairo_t* Cr, GdkWindow* Window, BitmapSurfaces& Surfaces, TForm& Form, int Band);
 
 }  // namespace vcl::gtk

@@ -1,7 +1,9 @@
-// Painting a form with cairo: solid fills and unscaled bitmaps, pixel for
-// pixel (whole-pixel offsets, nearest-pixel sampling, no blending).
+// Painting a form's window with cairo: the core's Painter as solid fills and
+// unscaled bitmaps, pixel for pixel (whole-pixel offsets, nearest-pixel
+// sampling, no blending), and PaintForm, which paints the border band and
+// runs the core's paint of the client for one draw.
 
-#include "cairo_painter.h"
+#include "painter.h"
 
 #include <sys/mman.h>
 #include <unistd.h>
@@ -11,12 +13,14 @@
 #include <cairo-xlib.h>
 
 #include <algorithm>
+#include <cmath>
 #include <bit>
 #include <cstdint>
 #include <span>
 #include <vector>
 
 #include "backend.h"
+#include "events.h"
 
 namespace vcl::gtk {
 
@@ -144,6 +148,29 @@ void CairoPainter::Draw(const TBitmap& Bitmap, TPoint At, const TRect& Clip) {
   cairo_pattern_set_filter(cairo_get_source(Cr), CAIRO_FILTER_NEAREST);
   cairo_rectangle(Cr, Clip.Left, Clip.Top, Clip.Width(), Clip.Height());
   cairo_fill(Cr);
+}
+
+void PaintForm(cairo_t* Cr, GdkWindow* Window, BitmapSurfaces& Surfaces, TForm& Form, int Band) {
+  const std::uint32_t Color = core::ColorToRGB(Form.Color);
+  CairoPainter Painter(Cr, Window, Surfaces);
+  const int Outer = Band * 2;
+  Painter.Fill({0, 0, Band, Form.ClientHeight + Outer}, Color);
+  Painter.Fill({Form.ClientWidth + Band, 0, Form.ClientWidth + Outer, Form.ClientHeight + Outer}, Color);
+  Painter.Fill({Band, 0, Form.ClientWidth + Band, Band}, Color);
+  Painter.Fill({Band, Form.ClientHeight + Band, Form.ClientWidth + Band, Form.ClientHeight + Outer}, Color);
+
+  double X1, Y1, X2, Y2;
+  cairo_clip_extents(Cr, &X1, &Y1, &X2, &Y2);
+  TRect Area{static_cast<std::int32_t>(std::floor(X1)) - Band, static_cast<std::int32_t>(std::floor(Y1)) - Band,
+             static_cast<std::int32_t>(std::ceil(X2)) - Band, static_cast<std::int32_t>(std::ceil(Y2)) - Band};
+  Area = Intersection(Area, {0, 0, Form.ClientWidth, Form.ClientHeight});
+  if (Area.IsEmpty()) return;
+  cairo_save(Cr);
+  cairo_translate(Cr, Band, Band);
+  cairo_rectangle(Cr, Area.Left, Area.Top, Area.Width(), Area.Height());
+  cairo_clip(Cr);
+  core::Paint(Form, Painter, Area);
+  cairo_restore(Cr);
 }
 
 }  // namespace vcl::gtk

@@ -5,7 +5,7 @@
 //   OwnedMessageBox        owned by the window given; MessageBoxW itself
 //                          disables that owner and no other window
 
-#include "native.h"
+#include "win32_backend.h"
 
 #include <vector>
 

@@ -1,13 +1,15 @@
-// The form's window on GTK 3 (X11), and the message loop.
-// Implements: ApplicationWindow, CreateFormWindow, DestroyFormWindow,
-// RunMessageLoop, QuitMessageLoop, CursorPos, ClientOrigin, CaptureMouse,
-// ReleaseMouse, InvalidateArea.
+// The native window of a form, and the pointer, over GTK 3 (X11):
+//   CreateFormWindow, DestroyFormWindow  an undecorated GtkWindow, its client
+//       inset by the form's BorderWidth, placed by the core in the primary
+//       monitor's work area
+//   PrimaryWorkArea                      gdk_monitor_get_workarea
+//   CursorPos, ClientOrigin              gdk_device_get_position, gdk_window_get_origin
+//   CaptureMouse, ReleaseMouse           nothing: X's implicit grab
+//   InvalidateArea                       gtk_widget_queue_draw_area
 //
 // One GtkWindow per form, with no child widget: the window paints itself
-// (its border band in the form's colour, the client area through the core)
-// and turns its pointer events into the core's mouse calls, in client
-// coordinates. There is no native application window on X11; its handle
-// stands for the application as the owner of message boxes.
+// (painter.cpp) and turns its pointer events into the core's mouse calls,
+// in client coordinates, and does nothing else.
 
 #include <gtk/gtk.h>
 
@@ -15,10 +17,10 @@
 #include <span>
 
 #include "backend.h"
-#include "cairo_painter.h"
 #include "core/icon.h"
 #include "events.h"
 #include "gtk_backend.h"
+#include "painter.h"
 
 namespace vcl::backend {
 
@@ -34,29 +36,21 @@ struct FormWindow {
 
 FormWindow* FromHandle(HWND Window) { return reinterpret_cast<FormWindow*>(Window); }
 
-// The stand-in application window: a handle with no window behind it.
-struct ApplicationTag {
-} TheApplication;
-
-FormWindow* MainWindow = nullptr;
-GMainLoop* MainLoop = nullptr;
-
 TPoint ClientPoint(const FormWindow& Window, double X, double Y) {
   return {static_cast<std::int32_t>(std::floor(X)) - Window.Band,
           static_cast<std::int32_t>(std::floor(Y)) - Window.Band};
 }
 
-// The buttons and keys of a GDK state, as the VCL's shift state bits:
-// Shift, Alt, Ctrl, Left, Right, Middle.
+// The buttons and keys of a GDK state.
 TShiftState ShiftOf(guint State) {
-  unsigned Bits = 0;
-  if (State & GDK_SHIFT_MASK) Bits |= 1u << 0;
-  if (State & GDK_MOD1_MASK) Bits |= 1u << 1;
-  if (State & GDK_CONTROL_MASK) Bits |= 1u << 2;
-  if (State & GDK_BUTTON1_MASK) Bits |= 1u << 3;
-  if (State & GDK_BUTTON3_MASK) Bits |= 1u << 4;
-  if (State & GDK_BUTTON2_MASK) Bits |= 1u << 5;
-  return {Bits};
+  TShiftState Shift = ssNone;
+  if (State & GDK_SHIFT_MASK) Shift |= ssShift;
+  if (State & GDK_MOD1_MASK) Shift |= ssAlt;
+  if (State & GDK_CONTROL_MASK) Shift |= ssCtrl;
+  if (State & GDK_BUTTON1_MASK) Shift |= ssLeft;
+  if (State & GDK_BUTTON3_MASK) Shift |= ssRight;
+  if (State & GDK_BUTTON2_MASK) Shift |= ssMiddle;
+  return Shift;
 }
 
 bool ButtonOf(guint Number, TMouseButton& Button) {
@@ -106,33 +100,7 @@ gboolean SetIcon(gpointer Data) {
 
 gboolean OnDraw(GtkWidget*, cairo_t* Cr, gpointer Data) {
   auto& Window = *static_cast<FormWindow*>(Data);
-  TForm& Form = Window.Form;
-  const std::uint32_t Color = core::ColorToRGB(Form.Color);
-  gtk::CairoPainter Painter(Cr, gtk_widget_get_window(Window.Widget), Window.Surfaces);
-  const int Outer = Window.Band * 2;
-  Painter.Fill({0, 0, Window.Band, Form.ClientHeight + Outer}, Color);
-  Painter.Fill({Form.ClientWidth + Window.Band, 0, Form.ClientWidth + Outer, Form.ClientHeight + Outer}, Color);
-  Painter.Fill({Window.Band, 0, Form.ClientWidth + Window.Band, Window.Band}, Color);
-  Painter.Fill({Window.Band, Form.ClientHeight + Window.Band, Form.ClientWidth + Window.Band,
-                Form.ClientHeight + Outer}, Color);
-
-  double X1, Y1, X2, Y2;
-  cairo_clip_extents(Cr, &X1, &Y1, &X2, &Y2);
-  TRect Area{static_cast<std::int32_t>(std::floor(X1)) - Window.Band,
-             static_cast<std::int32_t>(std::floor(Y1)) - Window.Band,
-             static_cast<std::int32_t>(std::ceil(X2)) - Window.Band,
-             static_cast<std::int32_t>(std::ceil(Y2)) - Window.Band};
-  Area.Left = std::max(Area.Left, 0);
-  Area.Top = std::max(Area.Top, 0);
-  Area.Right = std::min(Area.Right, Form.ClientWidth);
-  Area.Bottom = std::min(Area.Bottom, Form.ClientHeight);
-  if (Area.Left >= Area.Right || Area.Top >= Area.Bottom) return TRUE;
-  cairo_save(Cr);
-  cairo_translate(Cr, Window.Band, Window.Band);
-  cairo_rectangle(Cr, Area.Left, Area.Top, Area.Width(), Area.Height());
-  cairo_clip(Cr);
-  core::Paint(Form, Painter, Area);
-  cairo_restore(Cr);
+  gtk::PaintForm(Cr, gtk_widget_get_window(Window.Widget), Window.Surfaces, Window.Form, Window.Band);
   if (!Window.Drawn) {
     Window.Drawn = true;
     g_idle_add(SetIcon, g_object_ref(Window.Widget));
@@ -189,22 +157,18 @@ gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer Data) {
   return TRUE;  // the form decides; its destruction destroys the window
 }
 
-// Where a window of Width x Height goes for the form's Position: the
-// centre of the primary monitor, or the form's own Left and Top.
-TPoint PlaceOf(const TForm& Form, int Width, int Height) {
-  if (Form.Position != TPosition::poScreenCenter && Form.Position != TPosition::poDesktopCenter)
-    return {Form.Left, Form.Top};
+}  // namespace
+
+TRect PrimaryWorkArea() {
   GdkDisplay* Display = gdk_display_get_default();
   GdkMonitor* Monitor = gdk_display_get_primary_monitor(Display);
   if (!Monitor) Monitor = gdk_display_get_monitor(Display, 0);  // no primary set (Xvfb)
-  GdkRectangle Screen{0, 0, Width, Height};
-  if (Monitor) gdk_monitor_get_geometry(Monitor, &Screen);
-  return {Screen.x + (Screen.width - Width) / 2, Screen.y + (Screen.height - Height) / 2};
+  GdkRectangle Area{0, 0, 0, 0};
+  // The monitor less the panels the window manager reserves; with no
+  // window manager, the whole monitor.
+  if (Monitor) gdk_monitor_get_workarea(Monitor, &Area);
+  return {Area.x, Area.y, Area.x + Area.width, Area.y + Area.height};
 }
-
-}  // namespace
-
-HWND ApplicationWindow() { return reinterpret_cast<HWND>(&TheApplication); }
 
 HWND CreateFormWindow(TForm& Form) {
   // The application's title is its name for the desktop, set once, before
@@ -217,11 +181,11 @@ HWND CreateFormWindow(TForm& Form) {
   GtkWindow* Native = GTK_WINDOW(Window->Widget);
   const int Width = Form.ClientWidth + 2 * Window->Band;
   const int Height = Form.ClientHeight + 2 * Window->Band;
-  gtk_window_set_title(Native, Form.Caption.c_str());  // UTF-8 in the form resource
+  gtk_window_set_title(Native, gtk::ToUtf8(Form.Caption.View()).c_str());
   gtk_window_set_decorated(Native, Form.BorderStyle != TFormBorderStyle::bsNone);
   gtk_window_set_resizable(Native, FALSE);
   gtk_widget_set_size_request(Window->Widget, Width, Height);
-  const TPoint Place = PlaceOf(Form, Width, Height);
+  const TPoint Place = core::WindowPlace(Form, Width, Height, PrimaryWorkArea());
   gtk_window_move(Native, Place.x, Place.y);
   // The window paints every pixel itself, so GTK need not draw a background.
   gtk_widget_set_app_paintable(Window->Widget, TRUE);
@@ -240,28 +204,8 @@ HWND CreateFormWindow(TForm& Form) {
 void DestroyFormWindow(HWND Handle) {
   FormWindow* Window = FromHandle(Handle);
   if (!Window) return;
-  if (MainWindow == Window) MainWindow = nullptr;
   gtk_widget_destroy(Window->Widget);
   delete Window;
-}
-
-void RunMessageLoop(TForm& MainForm) {
-  MainWindow = FromHandle(MainForm.Handle);
-  MainLoop = g_main_loop_new(nullptr, FALSE);
-  gtk_widget_show(MainWindow->Widget);
-  // Takes the keyboard focus too; with no window manager, GDK sets the
-  // input focus on the window itself.
-  gtk_window_present(GTK_WINDOW(MainWindow->Widget));
-  g_main_loop_run(MainLoop);
-  g_main_loop_unref(MainLoop);
-  MainLoop = nullptr;
-}
-
-void QuitMessageLoop() {
-  // The window goes at once. A question still open from one of its clicks
-  // stays until answered: only then can this loop return.
-  if (MainWindow) gtk_widget_hide(MainWindow->Widget);
-  if (MainLoop) g_main_loop_quit(MainLoop);
 }
 
 TPoint CursorPos() {
@@ -298,6 +242,6 @@ void InvalidateArea(HWND Handle, const TRect& Area) {
 
 namespace vcl::gtk {
 
-GtkWidget* MainWindowWidget() { return backend::MainWindow ? backend::MainWindow->Widget : nullptr; }
+GtkWidget* FormWidget(HWND Handle) { return backend::FromHandle(Handle)->Widget; }
 
 }  // namespace vcl::gtk
