@@ -166,16 +166,6 @@ TEST_F(PrefixTest, TRegistryTestsKeysOfTheLocalMachineInSystemReg) {
   Registry.CloseKey();
 }
 
-TEST_F(PrefixTest, AKeyOfThe32BitViewOfA64BitPrefixCounts) {
-  Write("system.reg", "WINE REGISTRY Version 2\n\n" +
-                          Section("Software\\\\Wow6432Node\\\\Microsoft\\\\Microsoft SQL Server 2005 Redist",
-                                  "\"A\"=\"1\""));
-  TRegistry Registry;
-  Registry.RootKey = HKEY_LOCAL_MACHINE;
-  EXPECT_TRUE(Registry.KeyExists("\\SOFTWARE\\Microsoft\\Microsoft SQL Server 2005 Redist"));
-  EXPECT_FALSE(Registry.KeyExists("\\SOFTWARE\\Microsoft\\Microsoft SQL Server"));
-}
-
 TEST_F(PrefixTest, NoPrefixMeansNoKeysAndTheVersionOfANewPrefix) {
   g_setenv("WINEPREFIX", (Temp / "none").c_str(), TRUE);
   TRegistry Registry;

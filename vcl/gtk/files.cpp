@@ -1,5 +1,7 @@
-// The process and its files on Linux.
-// Implements: ExecutablePath, ChangeCurrentDir, IsFile.
+// The process and its files over Linux's own calls:
+//   ExecutablePath    the link /proc/self/exe
+//   ChangeCurrentDir  chdir
+//   IsFile            stat, a regular file
 // Paths arrive as code page 936 bytes and are turned back into the file
 // names' own bytes, UTF-8 or not.
 

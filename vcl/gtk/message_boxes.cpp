@@ -1,5 +1,9 @@
-// Message boxes as GTK dialogs.
-// Implements: ApplicationMessageBox, OwnedMessageBox.
+// Message boxes as GTK dialogs:
+//   ApplicationMessageBox  a modal dialog on the main window: GTK's grab
+//                          keeps input from every other window meanwhile
+//   OwnedMessageBox        owned by the application, a dialog that is not
+//                          modal, in a nested main loop; owned by a form, a
+//                          modal one
 //
 // Texts and captions arrive as code page 936 bytes and are shown as UTF-8.
 // The flags choose the buttons (OK, or Yes and No) and the icon.

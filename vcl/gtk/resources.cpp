@@ -1,5 +1,6 @@
-// The program's resources on Linux: the table of byte arrays compiled into
-// the executable (vcl/embedded.h). Implements: ProgramResource.
+// The program's resources on Linux:
+//   ProgramResource  the table of byte arrays compiled into the executable
+//                    (vcl/embedded.h)
 
 #include <cstring>
 

@@ -1,6 +1,7 @@
 // Starting programs and documents on Linux, the stand-in for the shell's
-// "open", and the system's words for its errors.
-// Implements: StartShellOperation, SystemErrorText.
+// "open", and the system's words for its errors:
+//   StartShellOperation  posix_spawn of an executable, else xdg-open
+//   SystemErrorText      g_strerror
 //
 // An executable file is spawned directly, never through a shell, with its
 // arguments split from the parameter text by the Windows command-line rules;

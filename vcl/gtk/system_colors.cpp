@@ -1,4 +1,5 @@
-// System colours on Linux. Implements: SystemColor.
+// The system colours on Linux:
+//   SystemColor  Windows 7's default scheme
 //
 // The desktop has no Windows colour scheme, so the system colours are those
 // of Windows 7's default scheme, the look the menu was drawn for.
