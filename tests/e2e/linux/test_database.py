@@ -18,15 +18,11 @@ setUpModule = xs.start_display
 tearDownModule = xs.stop_display
 
 
-
 class DatabaseTest(unittest.TestCase):
-    def start(self, version, keys=()):
-        xs.xdotool("mousemove", 5, 5)
-        self.disc = xs.Disc()
-        self.addCleanup(self.disc.remove)
-        self.disc.write_prefix(version, keys)
-        self.menu = xs.Menu(self.disc)
-        self.addCleanup(self.menu.stop)
+    def start(self, version, keys=(), **disc):
+        """The menu from a disc whose Wine prefix has the Windows version
+        and registry keys given."""
+        self.disc, self.menu = xs.start_menu(self, version=version, keys=list(keys), **disc)
 
     def answer(self, text, button):
         box = xs.wait_for_dialog(self.menu, ASK)
@@ -92,26 +88,14 @@ class DatabaseTest(unittest.TestCase):
         self.assertEqual(setups[1]["args"], self.settings(xs.ENGINE_FOLDERS[1]))
 
     def test_pipes_for_registry_files_count_as_no_keys_and_block_nothing(self):
-        xs.xdotool("mousemove", 5, 5)
-        self.disc = xs.Disc()
-        self.addCleanup(self.disc.remove)
-        os.makedirs(self.disc.prefix)
-        for name in ("system.reg", "user.reg"):
-            os.mkfifo(os.path.join(self.disc.prefix, name))
-        self.menu = xs.Menu(self.disc)  # the window appears
-        self.addCleanup(self.menu.stop)
+        self.disc, self.menu = xs.start_menu(self, registry_pipes=True)  # the window appears
         xs.click_entry(2)
         # No keys, and the Windows of a new Wine prefix, 7.
         self.answer(WIDTH, "No")
         self.assertEqual(self.expect_setup(xs.ENGINE_FOLDERS[2]), self.settings(xs.ENGINE_FOLDERS[2]))
 
     def test_a_missing_engine_folder_shows_the_folder_message(self):
-        xs.xdotool("mousemove", 5, 5)
-        self.disc = xs.Disc(folders=["KVServer"])
-        self.addCleanup(self.disc.remove)
-        self.disc.write_prefix("winxp")
-        self.menu = xs.Menu(self.disc)
-        self.addCleanup(self.menu.stop)
+        self.start("winxp", folders=["KVServer"])
         xs.click_entry(2)
         box = xs.wait_for_dialog(self.menu, "Quendra安装程序")
         self.assertEqual(box.texts(), [f"文件夹 '{self.disc.root}/MSDE/' 不存在！"])

@@ -21,11 +21,7 @@ tearDownModule = xs.stop_display
 
 class LaunchTest(unittest.TestCase):
     def start(self, **disc):
-        xs.xdotool("mousemove", 5, 5)
-        self.disc = xs.Disc(**disc)
-        self.addCleanup(self.disc.remove)
-        self.menu = xs.Menu(self.disc)
-        self.addCleanup(self.menu.stop)
+        self.disc, self.menu = xs.start_menu(self, **disc)
 
     def test_each_component_starts_from_its_own_folder_with_no_arguments(self):
         self.start()

@@ -5,22 +5,13 @@ import unittest
 
 import xsession as xs
 
-
-
 setUpModule = xs.start_display
 tearDownModule = xs.stop_display
 
 
 class WindowTest(unittest.TestCase):
     def setUp(self):
-        # Start with the pointer away from where the window will be.
-        xs.xdotool("mousemove", 5, 5)
-        self.disc = xs.Disc()
-        self.menu = xs.Menu(self.disc)
-
-    def tearDown(self):
-        self.menu.stop()
-        self.disc.remove()
+        self.disc, self.menu = xs.start_menu(self)
 
     def test_window_is_centred_with_the_form_size(self):
         self.assertEqual(self.menu.geometry(), (xs.WINDOW_X, xs.WINDOW_Y, xs.WINDOW_W, xs.WINDOW_H))
@@ -39,8 +30,7 @@ class WindowTest(unittest.TestCase):
         self.assertIn(xs.CAPTION, shown)
 
     def test_each_entry_lights_inside_its_rectangle_only(self):
-        for tag, (left, top) in xs.BUTTONS.items():
-            right, bottom = left + xs.BUTTON_W, top + xs.BUTTON_H
+        for tag, (left, top, right, bottom) in xs.ENTRIES.items():
             with self.subTest(tag=tag):
                 lit = xs.pictures.lit(tag)
                 # Inside: both top-left and bottom-right pixels, entered straight from outside.

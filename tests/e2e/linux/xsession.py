@@ -28,13 +28,34 @@ MENU_COLOR = "#F0F0F0"  # COLOR_MENU
 CAPTION = "安装QuendraTalvex 3G ASP"
 DEADLINE = 10.0
 
-# Entry tag -> (left, top) of its button picture; every button is 214 x 31.
-BUTTONS = {2: (391, 48), 3: (391, 86), 4: (391, 123), 5: (391, 161),
-           6: (391, 241), 8: (391, 278), 7: (391, 354)}
-BUTTON_W, BUTTON_H = 214, 31
-FOLDERS = {3: "KVServer", 4: "KVClient", 5: "KVPos", 6: "KVSaaSServer", 8: "KVSaaSClient"}
-ENGINE_FOLDERS = ["MSDE", "Microsoft SQL Server 2005 Express(32)",
-                  "Microsoft SQL Server 2005 Express(64)"]
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def _rows(path):
+    """The lines of a table file that are neither comments nor empty."""
+    with open(path, encoding="utf-8") as f:
+        return [line.rstrip("\n") for line in f if line.strip() and not line.startswith("#")]
+
+
+# The tests' table of the entries, top to bottom: tag -> (left, top, right,
+# bottom) of the rectangle its button picture lights (right and bottom
+# outside).
+ENTRIES, _TAG_OF_FOLDER = {}, {}
+for _row in _rows(os.path.join(HERE, "..", "..", "entries.tsv")):
+    _picture, _tag, _left, _top, _right, _bottom, _folder = _row.split("\t")
+    ENTRIES[int(_tag)] = (int(_left), int(_top), int(_right), int(_bottom))
+    if _folder != "-":
+        _TAG_OF_FOLDER[_folder] = int(_tag)
+
+# The eight setup folders of a disc: the five components, then the database
+# engine's MSDE, Express(32) and Express(64); and tag -> the component's
+# folder, for the entries that start one, in that order.
+SETUP_FOLDERS = _rows(os.path.join(HERE, "..", "..", "..", "disc", "setup-folders.txt"))
+COMPONENT_FOLDERS, ENGINE_FOLDERS = SETUP_FOLDERS[:5], SETUP_FOLDERS[5:]
+if len(SETUP_FOLDERS) != 8 or sorted(_TAG_OF_FOLDER) != sorted(COMPONENT_FOLDERS):
+    raise RuntimeError("the entries' table and the disc's setup folders disagree: "
+                       f"{sorted(_TAG_OF_FOLDER)} against {SETUP_FOLDERS}")
+FOLDERS = {_TAG_OF_FOLDER[folder]: folder for folder in COMPONENT_FOLDERS}
 
 MENU = os.environ["MENU_EXE"]
 STANDIN = os.environ["SETUP_STANDIN_EXE"]
@@ -120,7 +141,7 @@ class Pictures:
                           "-crop", f"{CLIENT_W}x{CLIENT_H}+0+0", "+repage")
 
     def lit(self, tag):
-        left, top = BUTTONS[tag]
+        left, top = ENTRIES[tag][:2]
         return self._make(f"lit{tag}", os.path.join(ART, "background.bmp"),
                           "-crop", f"{CLIENT_W}x{CLIENT_H}+0+0", "+repage",
                           os.path.join(ART, f"button{tag}.bmp"),
@@ -152,7 +173,7 @@ def stop_display():
 
 def click_entry(tag):
     """Moves onto an entry, waits until it is lit, and clicks it."""
-    left, top = BUTTONS[tag]
+    left, top = ENTRIES[tag][:2]
     move_to_client(left + 20, top + 10)
     wait_for_window(pictures.lit(tag), f"entry {tag} lit")
     click()
@@ -198,27 +219,33 @@ class Disc:
     setup in the folders asked for. With `within` (bytes), the disc's root
     is a folder of that name inside the temporary one."""
 
-    def __init__(self, folders=tuple(FOLDERS.values()) + tuple(ENGINE_FOLDERS), without_file=(), within=None):
+    def __init__(self, folders=tuple(SETUP_FOLDERS), without_file=(), within=None):
         self.base = tempfile.mkdtemp(prefix="menu-disc-")
         self.root = self.base
-        if within is not None:
-            self.root = os.path.join(self.base, os.fsdecode(within))
-            os.mkdir(self.root)
-        self.menu = os.path.join(self.root, "menu")
-        shutil.copy2(MENU, self.menu)
-        for folder in folders:
-            os.mkdir(os.path.join(self.root, folder))
-            if folder not in without_file:
-                shutil.copy2(STANDIN, os.path.join(self.root, folder, "Setup.exe"))
-            if "Express" in folder:
-                with open(os.path.join(self.root, folder, "setup.ini"), "w") as f:
-                    f.write("[Options]\n")
         self.log = os.path.join(self.base, "setups.log")
         self.prefix = os.path.join(self.base, "wineprefix")
+        try:
+            if within is not None:
+                self.root = os.path.join(self.base, os.fsdecode(within))
+                os.mkdir(self.root)
+            self.menu = os.path.join(self.root, "menu")
+            shutil.copy2(MENU, self.menu)
+            for folder in folders:
+                os.mkdir(os.path.join(self.root, folder))
+                if folder not in without_file:
+                    shutil.copy2(STANDIN, os.path.join(self.root, folder, "Setup.exe"))
+                if "Express" in folder:
+                    with open(os.path.join(self.root, folder, "setup.ini"), "w") as f:
+                        f.write("[Options]\n")
+        except BaseException:
+            # Half a disc is no use to anyone: leave no folder behind.
+            shutil.rmtree(self.base, ignore_errors=True)
+            raise
 
     def write_prefix(self, version=None, keys=()):
         """A throw-away Wine prefix: system.reg with the given keys (under
-        HKEY_LOCAL_MACHINE) and user.reg choosing the Windows version."""
+        HKEY_LOCAL_MACHINE) and user.reg choosing the Windows version (None:
+        no version setting, the Windows of a new Wine prefix)."""
         os.makedirs(self.prefix, exist_ok=True)
         with open(os.path.join(self.prefix, "system.reg"), "w") as f:
             f.write("WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\Machine\n\n#arch=win64\n\n")
@@ -228,6 +255,13 @@ class Disc:
             f.write("WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\User\\\\S-1-5-21-0-0-0-1000\n\n")
             if version:
                 f.write(f"[Software\\\\Wine] 1700000000\n#time=1d9\n\"Version\"=\"{version}\"\n\n")
+
+    def write_registry_pipes(self):
+        """A prefix whose system.reg and user.reg are named pipes that no
+        one writes to: a reader that opened them would block."""
+        os.makedirs(self.prefix)
+        for name in ("system.reg", "user.reg"):
+            os.mkfifo(os.path.join(self.prefix, name))
 
     def setups(self):
         """The stand-in setups started so far, one dict per start."""
@@ -247,15 +281,23 @@ class Disc:
 
 
 class Menu:
-    """The menu started from a disc, in the test's X server."""
+    """The menu's process started from a disc, in the test's X server; its
+    window is there once wait_for_window has returned."""
 
     def __init__(self, disc):
         self.disc = disc
+        self.window = None
         env = dict(os.environ, SETUP_STANDIN_LOG=disc.log, WINEPREFIX=disc.prefix,
                    LC_ALL="C.UTF-8", GDK_BACKEND="x11")
         self.stderr = open(os.path.join(disc.base, "menu.stderr"), "w+")
         # Started from another folder: the menu must find its disc by itself.
-        self.process = subprocess.Popen([disc.menu], env=env, cwd="/", stderr=self.stderr)
+        try:
+            self.process = subprocess.Popen([disc.menu], env=env, cwd="/", stderr=self.stderr)
+        except BaseException:
+            self.stderr.close()
+            raise
+
+    def wait_for_window(self):
         # The first GTK program of a D-Bus session also starts the
         # accessibility bus: give it time.
         try:
@@ -289,6 +331,36 @@ class Menu:
             self.process.terminate()
             self.process.wait(timeout=DEADLINE)
         self.stderr.close()
+
+
+def start_menu(test, folders=tuple(SETUP_FOLDERS), without_file=(), within=None,
+               version=None, keys=None, registry_pipes=False):
+    """Starts the menu for a unittest test case, the pointer first put away
+    from where the window will be, and returns (disc, menu) once its window
+    is shown.
+
+    The disc holds the setup folders named, with the stand-in setup in
+    each one not in without_file; within names the folder (bytes) that is
+    the disc's root. Given a Windows version or a list of registry keys
+    (under HKEY_LOCAL_MACHINE, maybe none), the disc carries a Wine prefix
+    with them (version None: no version setting); registry_pipes gives it
+    named pipes for registry files instead. Without either the menu finds
+    no prefix.
+
+    The menu is stopped and the disc removed when the test ends, through
+    the test's cleanups, registered as soon as there is something to clean
+    up: also when the start fails, the window never appearing, say."""
+    xdotool("mousemove", 5, 5)
+    disc = Disc(folders=folders, without_file=without_file, within=within)
+    test.addCleanup(disc.remove)
+    if registry_pipes:
+        disc.write_registry_pipes()
+    elif version is not None or keys is not None:
+        disc.write_prefix(version, keys or ())
+    menu = Menu(disc)
+    test.addCleanup(menu.stop)
+    menu.wait_for_window()
+    return disc, menu
 
 
 def click():

@@ -14,12 +14,14 @@
 //
 // bench checks nothing: it prints the time from process start to the first
 // frame on the screen and the peak working set, for the menu and for a bare
-// window of the same size, started in turns.
+// window of the same size, started in turns (startup_figures.cpp).
+//
+// A phase is a list of steps, each one behaviour of the menu, run in order
+// on one running menu (a Menu: its process, its window, the artwork it
+// must show); a step that needs a fresh start starts its own.
 
-#include <windows.h>
-#include <psapi.h>
+#include "desktop.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdint>
@@ -31,6 +33,7 @@
 #include <utility>
 #include <vector>
 
+namespace e2e {
 namespace {
 
 // ---- Reporting ----
@@ -93,13 +96,7 @@ void Pause(int Milliseconds) { Sleep(static_cast<DWORD>(Milliseconds)); }
 
 // ---- Pictures ----
 
-// A 24-bit BMP file as 0x00RRGGBB pixels, top row first.
-struct Picture {
-  int Width = 0, Height = 0;
-  std::vector<std::uint32_t> Pixels;
-  std::uint32_t At(int X, int Y) const { return Pixels[static_cast<std::size_t>(Y * Width + X)]; }
-};
-
+// A 24-bit BMP file as a Picture.
 Picture LoadBmp(const std::wstring& Path) {
   std::ifstream File(Path.c_str(), std::ios::binary);
   const std::vector<unsigned char> Bytes((std::istreambuf_iterator<char>(File)), {});
@@ -153,24 +150,20 @@ Picture Capture(const RECT& Area) {
   return Result;
 }
 
-std::uint32_t Rgb(COLORREF Color) {
-  return std::uint32_t{GetRValue(Color)} << 16 | std::uint32_t{GetGValue(Color)} << 8 | GetBValue(Color);
-}
-
 // ---- The menu's layout ----
-
-constexpr int ClientWidth = 633, ClientHeight = 421;
 
 struct Entry {
   int Tag;
-  RECT Bounds;  // client coordinates
+  RECT Bounds;             // client coordinates
+  const wchar_t* Folder;  // the setup folder its click starts from; "" for none
 };
 
-// Top to bottom as the background paints them.
+// Top to bottom as the background paints them: the tests' table of the
+// entries (tests/entries.tsv).
 const Entry Entries[] = {
-    {2, {391, 48, 605, 79}},   {3, {391, 86, 605, 117}},  {4, {391, 123, 605, 154}},
-    {5, {391, 161, 605, 192}}, {6, {391, 241, 605, 272}}, {8, {391, 278, 605, 309}},
-    {7, {391, 354, 605, 385}},
+#define MENU_ENTRY(Picture, Tag, Left, Top, Right, Bottom, Folder) {Tag, {Left, Top, Right, Bottom}, L"" Folder},
+#include <menu_entries.inc>
+#undef MENU_ENTRY
 };
 
 const Entry& EntryOf(int Tag) {
@@ -178,11 +171,6 @@ const Entry& EntryOf(int Tag) {
     if (E.Tag == Tag) return E;
   return Entries[0];
 }
-
-struct Artwork {
-  Picture Background;
-  Picture Buttons[9];  // by tag
-};
 
 Artwork LoadArtwork(const std::wstring& Folder) {
   Artwork Art;
@@ -212,54 +200,19 @@ std::wstring TextOf(HWND Window) {
   return Buffer;
 }
 
+// One run of the menu, which the steps of a phase share: the artwork it
+// must show, and once started its process and window.
 struct Menu {
+  const Artwork* Art = nullptr;
   PROCESS_INFORMATION Process{};
   HWND Window = nullptr;
   POINT Origin{};  // the client's top-left pixel on the screen
 };
 
-struct WindowSearch {
-  DWORD ProcessId;
-  const wchar_t* ClassName;
-  bool Hidden;
-  HWND Found;
-};
-
-BOOL CALLBACK MatchWindow(HWND Window, LPARAM Param) {
-  auto& S = *reinterpret_cast<WindowSearch*>(Param);
-  DWORD Owner = 0;
-  GetWindowThreadProcessId(Window, &Owner);
-  wchar_t Name[64] = {};
-  GetClassNameW(Window, Name, 64);
-  if (Owner == S.ProcessId && (S.Hidden || IsWindowVisible(Window)) && wcscmp(Name, S.ClassName) == 0) {
-    S.Found = Window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// The process's top-level window of ClassName (a visible one, unless
-// Hidden too is asked for).
-HWND FindWindowOf(DWORD ProcessId, const wchar_t* ClassName, bool Hidden = false) {
-  WindowSearch S{ProcessId, ClassName, Hidden, nullptr};
-  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&S));
-  return S.Found;
-}
-
 // Starts the menu's process, with the show command given (else the default).
 bool StartProcess(Menu& M, const std::wstring& Exe, int ShowCommand = -1) {
   SetCursorPos(2, 2);  // off the window: the first frame shows no lit entry
-  std::wstring CommandLine = L"\"" + Exe + L"\"";
-  STARTUPINFOW Startup{};
-  Startup.cb = sizeof Startup;
-  if (ShowCommand >= 0) {
-    Startup.dwFlags = STARTF_USESHOWWINDOW;
-    Startup.wShowWindow = static_cast<WORD>(ShowCommand);
-  }
-  const std::wstring Folder = Exe.substr(0, Exe.rfind(L'\\') + 1);
-  return Check(CreateProcessW(Exe.c_str(), CommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                              Folder.c_str(), &Startup, &M.Process) != 0,
-               "the menu starts", "CreateProcess failed");
+  return Check(StartProgram(Exe, M.Process, ShowCommand), "the menu starts", "CreateProcess failed");
 }
 
 // Starts the menu, with the show command given (else the default), and
@@ -282,16 +235,17 @@ bool Start(Menu& M, const std::wstring& Exe, int ShowCommand = -1) {
   return true;
 }
 
-// Ends the menu if a check left it running, and forgets it.
+// Ends the menu if a check left it running, and forgets the run (the
+// artwork stays, for the next start).
 void Finish(Menu& M) {
   if (WaitForSingleObject(M.Process.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(M.Process.hProcess, 99);
   CloseHandle(M.Process.hProcess);
   CloseHandle(M.Process.hThread);
-  M = {};
+  M = Menu{M.Art};
 }
 
 // Waits for the menu process to end and checks its exit code.
-void CheckExitsWithZero(Menu& M, const std::string& How) {
+void CheckExitsWithZero(const Menu& M, const std::string& How) {
   const bool Ended = WaitForSingleObject(M.Process.hProcess, 10000) == WAIT_OBJECT_0;
   DWORD Code = 1234;
   GetExitCodeProcess(M.Process.hProcess, &Code);
@@ -301,7 +255,7 @@ void CheckExitsWithZero(Menu& M, const std::string& How) {
 
 // Compares Area of the client on the screen with what it should show,
 // until it matches or time runs out.
-bool ClientShows(const Menu& M, const Artwork& Art, int LitTag, bool Blank, const std::string& Name,
+bool ClientShows(const Menu& M, int LitTag, bool Blank, const std::string& Name,
                  double Seconds = 10, RECT Area = {0, 0, ClientWidth, ClientHeight}) {
   const std::uint32_t Colour = Rgb(GetSysColor(COLOR_MENU));
   int Mismatches = 0, FirstX = 0, FirstY = 0;
@@ -313,7 +267,7 @@ bool ClientShows(const Menu& M, const Artwork& Art, int LitTag, bool Blank, cons
         Mismatches = 0;
         for (int Y = Area.top; Y < Area.bottom; ++Y)
           for (int X = Area.left; X < Area.right; ++X) {
-            const std::uint32_t E = Expected(Art, X, Y, LitTag, Blank, Colour);
+            const std::uint32_t E = Expected(*M.Art, X, Y, LitTag, Blank, Colour);
             const std::uint32_t S = Shot.At(X - Area.left, Y - Area.top);
             if (S != E && Mismatches++ == 0) FirstX = X, FirstY = Y, Got = S, Want = E;
           }
@@ -352,13 +306,13 @@ void ClickAt(const Menu& M, int X, int Y) {
 
 // Lights the entry with a move onto the background next to it and then
 // onto it, as a user reaching it would, and clicks it.
-void ClickEntry(const Menu& M, const Artwork& Art, int Tag) {
+void ClickEntry(const Menu& M, int Tag) {
   const RECT& B = EntryOf(Tag).Bounds;
   MoveToClient(M, B.left - 10, (B.top + B.bottom) / 2);
   Pause(50);
   MoveToClient(M, (B.left + B.right) / 2, (B.top + B.bottom) / 2);
   // Only the entry itself: a message box may cover other parts of the window.
-  ClientShows(M, Art, Tag, false, "entry " + std::to_string(Tag) + " lights before its click", 5, B);
+  ClientShows(M, Tag, false, "entry " + std::to_string(Tag) + " lights before its click", 5, B);
   ClickAt(M, (B.left + B.right) / 2, (B.top + B.bottom) / 2);
 }
 
@@ -518,17 +472,10 @@ void ReleaseStandIns() {
   }
 }
 
-// ---- Phases ----
+// ---- Windows 7: the steps ----
 
-const std::wstring Disc = L"D:";
-
-// Windows 7, no keys: the window, the artwork, hover, the launch step and
-// its messages, the 32/64-bit question with a click inside it, a drag out
-// of the window, Alt+F4 and the Exit entry.
-void WindowsSeven(const Artwork& Art) {
-  Menu M;
-  if (!Start(M, Disc + L"\\menu.exe")) return;
-
+// The window's place, size and frame, its first frame, and the band.
+void FirstFrame(const Menu& M) {
   RECT Frame{};
   GetWindowRect(M.Window, &Frame);
   const int ScreenWidth = GetSystemMetrics(SM_CXSCREEN), ScreenHeight = GetSystemMetrics(SM_CYSCREEN);
@@ -540,45 +487,53 @@ void WindowsSeven(const Artwork& Art) {
   Check((Style & WS_POPUP) && !(Style & (WS_CAPTION | WS_THICKFRAME)), "window borderless: no caption, no sizing frame");
   CheckEqual(static_cast<int>(M.Origin.x - Frame.left), 1, "client inset by the band horizontally");
   CheckEqual(static_cast<int>(M.Origin.y - Frame.top), 1, "client inset by the band vertically");
-  ClientShows(M, Art, 0, false, "first frame equals the artwork");
-  {
-    const Picture Band = Capture(Frame);
-    const std::uint32_t Colour = Rgb(GetSysColor(COLOR_MENU));
-    bool AllMenu = true;
-    for (int X = 0; X < Band.Width; ++X)
-      AllMenu &= Band.At(X, 0) == Colour && Band.At(X, Band.Height - 1) == Colour;
-    for (int Y = 0; Y < Band.Height; ++Y)
-      AllMenu &= Band.At(0, Y) == Colour && Band.At(Band.Width - 1, Y) == Colour;
-    Check(AllMenu, "the band shows the menu colour");
-  }
+  ClientShows(M, 0, false, "first frame equals the artwork");
+  const Picture Band = Capture(Frame);
+  const std::uint32_t Colour = Rgb(GetSysColor(COLOR_MENU));
+  bool AllMenu = true;
+  for (int X = 0; X < Band.Width; ++X)
+    AllMenu &= Band.At(X, 0) == Colour && Band.At(X, Band.Height - 1) == Colour;
+  for (int Y = 0; Y < Band.Height; ++Y)
+    AllMenu &= Band.At(0, Y) == Colour && Band.At(Band.Width - 1, Y) == Colour;
+  Check(AllMenu, "the band shows the menu colour");
+}
 
+// The hidden application window owns the menu window and carries the
+// title on the taskbar; the menu window has the form's caption.
+void OwnerAndTitles(const Menu& M) {
   const HWND Application = GetWindow(M.Window, GW_OWNER);
   wchar_t OwnerClass[64] = {};
   GetClassNameW(Application, OwnerClass, 64);
   CheckEqual(std::wstring(OwnerClass), std::wstring(L"TApplication"), "the menu window is owned by the application window");
   CheckEqual(TextOf(Application), std::wstring(L"安装QuendraTalvex SaaS"), "the application window carries the title");
   CheckEqual(TextOf(M.Window), std::wstring(L"安装QuendraTalvex 3G ASP"), "the menu window's caption is the form's");
+}
 
-  // Hover: each entry, reached over the background, lights alone.
+// Each entry, reached over the background, lights alone; the background
+// and an entry's right edge light nothing.
+void Hover(const Menu& M) {
   for (const Entry& E : Entries) {
     MoveToClient(M, E.Bounds.left - 20, E.Bounds.top + 5);
     Pause(50);
     MoveToClient(M, E.Bounds.left, E.Bounds.top);  // the top-left corner is inside
-    ClientShows(M, Art, E.Tag, false, "hover lights entry " + std::to_string(E.Tag) + " alone", 5);
+    ClientShows(M, E.Tag, false, "hover lights entry " + std::to_string(E.Tag) + " alone", 5);
   }
   // Back onto the background below the last entry: nothing lit.
   MoveToClient(M, 500, 400);
-  ClientShows(M, Art, 0, false, "the background outside the entries lights nothing", 5);
+  ClientShows(M, 0, false, "the background outside the entries lights nothing", 5);
   // The right and bottom edges are outside an entry.
   MoveToClient(M, 605, 100);
-  ClientShows(M, Art, 0, false, "an entry's right edge is outside it", 5);
+  ClientShows(M, 0, false, "an entry's right edge is outside it", 5);
+}
 
-  // The folder missing (before anything was started from it: a running
-  // setup's working directory cannot be renamed).
+// The server's folder missing: a modal message, then the menu works on.
+// (Before anything was started from it: a running setup's working
+// directory cannot be renamed.)
+void MissingFolder(const Menu& M) {
   Check(MoveFileW(L"D:\\KVServer", L"D:\\KVServer-away") != 0, "the server folder is moved away");
-  std::size_t Known = Launches().size();
-  ClickEntry(M, Art, 3);
-  Box B = WaitForBox(M);
+  const std::size_t Known = Launches().size();
+  ClickEntry(M, 3);
+  const Box B = WaitForBox(M);
   CheckBox(B, Caption, L"文件夹 'D:\\KVServer\\' 不存在！", {IDOK}, "missing folder");
   Check(B.Window && !IsWindowEnabled(M.Window), "missing folder: the menu window is disabled while shown");
   Answer(B, IDOK);
@@ -586,28 +541,33 @@ void WindowsSeven(const Artwork& Art) {
   Check(WaitFor([&] { return GetForegroundWindow() == M.Window; }, 5), "missing folder: the menu window is active again");
   CheckEqual(Launches().size(), Known, "missing folder: nothing starts");
   MoveFileW(L"D:\\KVServer-away", L"D:\\KVServer");
+}
 
-  // The program missing.
+// The server's program missing: a modal message, nothing starts.
+void MissingProgram(const Menu& M) {
   Check(MoveFileW(L"D:\\KVServer\\Setup.exe", L"D:\\KVServer\\Setup.away") != 0, "the server setup is moved away");
-  ClickEntry(M, Art, 3);
-  B = WaitForBox(M);
+  const std::size_t Known = Launches().size();
+  ClickEntry(M, 3);
+  const Box B = WaitForBox(M);
   CheckBox(B, Caption, L"文件 'D:\\KVServer\\Setup.exe' 不存在！", {IDOK}, "missing file");
   Check(B.Window && !IsWindowEnabled(M.Window), "missing file: the menu window is disabled while shown");
   Answer(B, IDOK);
   CheckEqual(Launches().size(), Known, "missing file: nothing starts");
   MoveFileW(L"D:\\KVServer\\Setup.away", L"D:\\KVServer\\Setup.exe");
+}
 
-  // A damaged program: there, but no program the system can start.
+// The POS setup damaged: there, but no program the system can start; the
+// message names it and the system's reason.
+void DamagedProgram(const Menu& M) {
   Check(MoveFileW(L"D:\\KVPos\\Setup.exe", L"D:\\KVPos\\Setup.away") != 0, "the POS setup is moved away");
-  {
-    const HANDLE Damaged = CreateFileW(L"D:\\KVPos\\Setup.exe", GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD Written = 0;
-    WriteFile(Damaged, "MZ damaged", 10, &Written, nullptr);
-    CloseHandle(Damaged);
-  }
-  ClickEntry(M, Art, 5);
-  B = WaitForBox(M);
+  const HANDLE Damaged = CreateFileW(L"D:\\KVPos\\Setup.exe", GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD Written = 0;
+  WriteFile(Damaged, "MZ damaged", 10, &Written, nullptr);
+  CloseHandle(Damaged);
+  const std::size_t Known = Launches().size();
+  ClickEntry(M, 5);
+  const Box B = WaitForBox(M);
   const std::wstring CannotStart = L"文件 'D:\\KVPos\\Setup.exe' 无法启动！";
   Check(B.Window != nullptr && B.Text.starts_with(CannotStart) && B.Text.size() > CannotStart.size() + 1,
         "damaged program: the box names it, says it cannot start, and why", Utf8(B.Text));
@@ -617,44 +577,50 @@ void WindowsSeven(const Artwork& Art) {
   CheckEqual(Launches().size(), Known, "damaged program: nothing starts");
   DeleteFileW(L"D:\\KVPos\\Setup.exe");
   MoveFileW(L"D:\\KVPos\\Setup.away", L"D:\\KVPos\\Setup.exe");
+}
 
-  // The server entry with its folder and program.
-  Known = Launches().size();
-  ClickEntry(M, Art, 3);
-  CheckLaunch(Known, Disc + L"\\KVServer", {}, "server entry");
+// The server entry with its folder and program: its setup starts there.
+void ServerEntry(const Menu& M) {
+  const std::size_t Known = Launches().size();
+  ClickEntry(M, 3);
+  CheckLaunch(Known, Disc + L"\\" + EntryOf(3).Folder, {}, "server entry");
+}
 
-
-  // Windows 7, no keys: only the 32/64-bit question, which leaves the menu
-  // usable: a click on the server entry meanwhile runs that entry.
-  ClickEntry(M, Art, 2);
-  B = WaitForBox(M);
+// No keys: only the 32/64-bit question, which leaves the menu usable (a
+// click on the server entry meanwhile runs that entry); Yes starts the
+// 32-bit Express setup.
+void WidthQuestionAnsweredYes(const Menu& M) {
+  ClickEntry(M, 2);
+  const Box B = WaitForBox(M);
   CheckBox(B, Question, WidthText, {IDYES, IDNO}, "32/64-bit question");
   Check(B.Window && IsWindowEnabled(M.Window), "32/64-bit question: the menu window stays enabled");
-  Known = Launches().size();
-  ClickEntry(M, Art, 3);
-  CheckLaunch(Known, Disc + L"\\KVServer", {}, "server entry clicked while the question is open");
+  const std::size_t Known = Launches().size();
+  ClickEntry(M, 3);
+  CheckLaunch(Known, Disc + L"\\" + EntryOf(3).Folder, {}, "server entry clicked while the question is open");
   Check(IsWindow(B.Window) && IsWindowVisible(B.Window), "the question is still open after the nested launch");
   Answer(B, IDYES);
   const std::wstring Express32 = Disc + L"\\Microsoft SQL Server 2005 Express(32)";
   CheckLaunch(Known + 1, Express32, {L"/settings", Express32 + L"\\setup.ini"}, "Yes to the 32/64-bit question");
+}
 
-  // A press on a lit entry whose capture the system cancels: no click.
-  Known = Launches().size();
-  {
-    const RECT& Server = EntryOf(3).Bounds;
-    MoveToClient(M, Server.left - 10, Server.top + 10);
-    Pause(50);
-    MoveToClient(M, Server.left + 10, Server.top + 10);
-    ClientShows(M, Art, 3, false, "entry 3 lights before the cancelled press", 5, Server);
-    Send(MOUSEEVENTF_LEFTDOWN);
-    Pause(100);
-    SendMessageW(M.Window, WM_CANCELMODE, 0, 0);
-    Send(MOUSEEVENTF_LEFTUP);
-    CheckNothingHappens(M, Known, "a press whose capture is cancelled (WM_CANCELMODE) gives no click");
-  }
+// A press on a lit entry whose capture the system cancels: no click.
+void CancelledPress(const Menu& M) {
+  const std::size_t Known = Launches().size();
+  const RECT& Server = EntryOf(3).Bounds;
+  MoveToClient(M, Server.left - 10, Server.top + 10);
+  Pause(50);
+  MoveToClient(M, Server.left + 10, Server.top + 10);
+  ClientShows(M, 3, false, "entry 3 lights before the cancelled press", 5, Server);
+  Send(MOUSEEVENTF_LEFTDOWN);
+  Pause(100);
+  SendMessageW(M.Window, WM_CANCELMODE, 0, 0);
+  Send(MOUSEEVENTF_LEFTUP);
+  CheckNothingHappens(M, Known, "a press whose capture is cancelled (WM_CANCELMODE) gives no click");
+}
 
-  // Pressed on the background, dragged out and released outside: blank
-  // until the pointer next moves over the window.
+// Pressed on the background, dragged out and released outside: blank
+// until the pointer next moves over the window.
+void DragOutAndReleaseOutside(const Menu& M) {
   MoveToClient(M, 100, 100);
   Pause(100);
   Send(MOUSEEVENTF_LEFTDOWN);
@@ -663,11 +629,14 @@ void WindowsSeven(const Artwork& Art) {
     Pause(30);
   }
   Send(MOUSEEVENTF_LEFTUP);
-  ClientShows(M, Art, 0, true, "dragged out and released outside: the window is blank");
+  ClientShows(M, 0, true, "dragged out and released outside: the window is blank");
   MoveToClient(M, 450, 100);
-  ClientShows(M, Art, 3, false, "the next move over the window shows the menu, the entry under it lit");
+  ClientShows(M, 3, false, "the next move over the window shows the menu, the entry under it lit");
+}
 
-  // Alt+F4: the system's close command.
+// Alt+F4, the system's close command, ends the menu; the setups it
+// started keep running.
+void AltF4(const Menu& M) {
   const std::vector<Launch> Started = Launches();
   SetForegroundWindow(M.Window);
   Pause(200);
@@ -679,52 +648,87 @@ void WindowsSeven(const Artwork& Art) {
   bool AllRunning = !Started.empty();
   for (const Launch& L : Started) AllRunning &= StillRunning(L.Pid);
   Check(AllRunning, "the started setups keep running after the menu ended");
-  Finish(M);
+}
 
-  // The Exit entry.
-  if (!Start(M, Disc + L"\\menu.exe")) return;
-  ClientShows(M, Art, 0, false, "first frame of a second start equals the artwork");
-  ClickEntry(M, Art, 7);
-  CheckExitsWithZero(M, "the Exit entry");
+// A second start shows the artwork again; the Exit entry ends it.
+void ExitEntry(Menu& M) {
+  if (Start(M, Disc + L"\\menu.exe")) {
+    ClientShows(M, 0, false, "first frame of a second start equals the artwork");
+    ClickEntry(M, 7);
+    CheckExitsWithZero(M, "the Exit entry");
+  }
   Finish(M);
+}
 
-  // Started minimised: only the taskbar entry, until it is restored.
-  if (!Start(M, Disc + L"\\menu.exe", SW_SHOWMINIMIZED)) return;
-  // The application window goes to the taskbar first and then hides the
-  // windows it owns: the menu window may still show for a moment.
-  Check(WaitFor([&] { return !IsWindowVisible(M.Window); }, 5), "started minimised: the menu window is hidden");
-  const HWND Minimised = GetWindow(M.Window, GW_OWNER);
-  ShowWindowAsync(Minimised, SW_RESTORE);
-  Check(WaitFor([&] { return IsWindowVisible(M.Window) != FALSE; }, 5), "restored: the menu window shows");
-  M.Origin = {0, 0};
-  ClientToScreen(M.Window, &M.Origin);
-  ClientShows(M, Art, 0, false, "restored: the artwork");
-  PostMessageW(M.Window, WM_CLOSE, 0, 0);
-  CheckExitsWithZero(M, "WM_CLOSE");
+// Started minimised: only the taskbar entry, until it is restored.
+void StartedMinimised(Menu& M) {
+  if (Start(M, Disc + L"\\menu.exe", SW_SHOWMINIMIZED)) {
+    // The application window goes to the taskbar first and then hides the
+    // windows it owns: the menu window may still show for a moment.
+    Check(WaitFor([&] { return !IsWindowVisible(M.Window); }, 5), "started minimised: the menu window is hidden");
+    const HWND Minimised = GetWindow(M.Window, GW_OWNER);
+    ShowWindowAsync(Minimised, SW_RESTORE);
+    Check(WaitFor([&] { return IsWindowVisible(M.Window) != FALSE; }, 5), "restored: the menu window shows");
+    M.Origin = {0, 0};
+    ClientToScreen(M.Window, &M.Origin);
+    ClientShows(M, 0, false, "restored: the artwork");
+    PostMessageW(M.Window, WM_CLOSE, 0, 0);
+    CheckExitsWithZero(M, "WM_CLOSE");
+  }
   Finish(M);
+}
 
-  // Started maximised: the window covers the screen.
-  if (!Start(M, Disc + L"\\menu.exe", SW_SHOWMAXIMIZED)) return;
-  Check(IsZoomed(M.Window) != FALSE, "started maximised: the menu window is maximised");
-  PostMessageW(M.Window, WM_CLOSE, 0, 0);
-  CheckExitsWithZero(M, "WM_CLOSE");
+// Started maximised: the window covers the screen.
+void StartedMaximised(Menu& M) {
+  if (Start(M, Disc + L"\\menu.exe", SW_SHOWMAXIMIZED)) {
+    Check(IsZoomed(M.Window) != FALSE, "started maximised: the menu window is maximised");
+    PostMessageW(M.Window, WM_CLOSE, 0, 0);
+    CheckExitsWithZero(M, "WM_CLOSE");
+  }
   Finish(M);
+}
+
+// ---- Phases ----
+
+// Windows 7, no keys: the window, the artwork, hover, the launch step and
+// its messages, the 32/64-bit question with a click inside it, a drag out
+// of the window, Alt+F4; then the Exit entry and the minimised and
+// maximised starts, each on a start of its own.
+void WindowsSeven(const Artwork& Art) {
+  Menu M{&Art};
+  if (Start(M, Disc + L"\\menu.exe")) {
+    FirstFrame(M);
+    OwnerAndTitles(M);
+    Hover(M);
+    MissingFolder(M);
+    MissingProgram(M);
+    DamagedProgram(M);
+    ServerEntry(M);
+    WidthQuestionAnsweredYes(M);
+    CancelledPress(M);
+    DragOutAndReleaseOutside(M);
+    AltF4(M);
+  }
+  Finish(M);
+  ExitEntry(M);
+  StartedMinimised(M);
+  StartedMaximised(M);
 }
 
 // Windows 7 with key 1: the reinstall question first; No ends the request
 // silently, Yes goes on to the 32/64-bit question.
 void WindowsSevenWithKey(const Artwork& Art) {
-  Menu M;
+  Menu M{&Art};
   if (!Start(M, Disc + L"\\menu.exe")) return;
   std::size_t Known = Launches().size();
-  ClickEntry(M, Art, 2);
+  ClickEntry(M, 2);
   Box B = WaitForBox(M);
   CheckBox(B, Question, ReinstallText, {IDYES, IDNO}, "reinstall question");
   Check(B.Window && IsWindowEnabled(M.Window), "reinstall question: the menu window stays enabled");
   Answer(B, IDNO);
   CheckNothingHappens(M, Known, "No to the reinstall question ends the request silently");
 
-  ClickEntry(M, Art, 2);
+  ClickEntry(M, 2);
   B = WaitForBox(M);
   CheckBox(B, Question, ReinstallText, {IDYES, IDNO}, "reinstall question again");
   Answer(B, IDYES);
@@ -733,20 +737,20 @@ void WindowsSevenWithKey(const Artwork& Art) {
   Answer(B, IDYES);
   const std::wstring Express32 = Disc + L"\\Microsoft SQL Server 2005 Express(32)";
   CheckLaunch(Known, Express32, {L"/settings", Express32 + L"\\setup.ini"}, "Yes, Yes");
-  ClickEntry(M, Art, 7);
+  ClickEntry(M, 7);
   CheckExitsWithZero(M, "the Exit entry");
   Finish(M);
 }
 
 // Windows XP, no keys: MSDE with no question.
 void WindowsXp(const Artwork& Art) {
-  Menu M;
+  Menu M{&Art};
   if (!Start(M, Disc + L"\\menu.exe")) return;
   const std::size_t Known = Launches().size();
-  ClickEntry(M, Art, 2);
+  ClickEntry(M, 2);
   CheckLaunch(Known, Disc + L"\\MSDE", {}, "database entry on Windows XP");
   Check(FindWindowOf(M.Process.dwProcessId, L"#32770") == nullptr, "database entry on Windows XP: no question");
-  ClickEntry(M, Art, 7);
+  ClickEntry(M, 7);
   CheckExitsWithZero(M, "the Exit entry");
   Finish(M);
 }
@@ -754,16 +758,16 @@ void WindowsXp(const Artwork& Art) {
 // Started from the disc's Folder: the paths come out exact in every
 // message and launch.
 void StartedFromAFolder(const Artwork& Art, const std::wstring& Folder) {
-  Menu M;
+  Menu M{&Art};
   if (!Start(M, Folder + L"\\menu.exe")) return;
-  ClickEntry(M, Art, 3);
+  ClickEntry(M, 3);
   const Box B = WaitForBox(M);
   CheckBox(B, Caption, L"文件夹 '" + Folder + L"\\KVServer\\' 不存在！", {IDOK}, "missing folder under " + Utf8(Folder));
   Answer(B, IDOK);
   const std::size_t Known = Launches().size();
-  ClickEntry(M, Art, 4);
-  CheckLaunch(Known, Folder + L"\\KVClient", {}, "client entry under " + Utf8(Folder));
-  ClickEntry(M, Art, 7);
+  ClickEntry(M, 4);
+  CheckLaunch(Known, Folder + L"\\" + EntryOf(4).Folder, {}, "client entry under " + Utf8(Folder));
+  ClickEntry(M, 7);
   CheckExitsWithZero(M, "the Exit entry");
   Finish(M);
 }
@@ -793,7 +797,7 @@ void FolderOutsideGbk(const Artwork& Art) {
     return;
   }
   const std::size_t Known = Launches().size();
-  Menu M;
+  Menu M{&Art};
   if (!StartProcess(M, Folder + L"\\menu.exe")) return;
   const Box B = WaitForBox(M);
   Check(B.Window != nullptr, "a folder name outside code page 936: one box");
@@ -806,106 +810,11 @@ void FolderOutsideGbk(const Artwork& Art) {
   Finish(M);
 }
 
-// ---- Start-up figures ----
-
-// A pixel of a window's client that its first frame paints, and its colour.
-struct Probe {
-  POINT At;  // client coordinates
-  std::uint32_t Colour;
-};
-
-struct StartFigures {
-  double Milliseconds = -1;  // -1: no first frame within the time allowed
-  double PeakKiB = 0;        // the process's peak working set, a moment after
-};
-
-// The time from CreateProcess until the client of the process's window of
-// ClassName shows every probe's colour, and the process's peak working set;
-// the window is closed afterwards. Both programs paint their client in one
-// go, so a few pixels tell the frame is out, and reading so few of them
-// takes next to nothing from the program being timed.
-StartFigures FirstFrame(const std::wstring& Exe, const wchar_t* ClassName, const std::vector<Probe>& Probes) {
-  SetCursorPos(2, 2);
-  std::wstring CommandLine = L"\"" + Exe + L"\"";
-  STARTUPINFOW Startup{};
-  Startup.cb = sizeof Startup;
-  PROCESS_INFORMATION Process{};
-  const std::wstring Folder = Exe.substr(0, Exe.rfind(L'\\') + 1);
-  const auto Begin = std::chrono::steady_clock::now();
-  if (!CreateProcessW(Exe.c_str(), CommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      Folder.c_str(), &Startup, &Process))
-    return {};
-  const HDC Screen = GetDC(nullptr);
-  HWND Window = nullptr;
-  bool Shown = false;
-  while (!Shown && std::chrono::steady_clock::now() - Begin < std::chrono::seconds(20)) {
-    if (!Window) Window = FindWindowOf(Process.dwProcessId, ClassName);
-    if (Window) {
-      POINT Origin{0, 0};
-      ClientToScreen(Window, &Origin);
-      Shown = std::all_of(Probes.begin(), Probes.end(), [&](const Probe& P) {
-        return Rgb(GetPixel(Screen, Origin.x + P.At.x, Origin.y + P.At.y)) == P.Colour;
-      });
-    }
-    if (!Shown) Sleep(1);
-  }
-  const double Elapsed =
-      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - Begin).count();
-  ReleaseDC(nullptr, Screen);
-  // Let it settle, as the Linux figures do, then read its peak.
-  Sleep(300);
-  PROCESS_MEMORY_COUNTERS Memory{};
-  Memory.cb = sizeof Memory;
-  GetProcessMemoryInfo(Process.hProcess, &Memory, sizeof Memory);
-  if (Window) PostMessageW(Window, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(Process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(Process.hProcess, 1);
-  CloseHandle(Process.hProcess);
-  CloseHandle(Process.hThread);
-  if (!Shown) return {};
-  return {Elapsed, static_cast<double>(Memory.PeakWorkingSetSize) / 1024};
-}
-
-double Median(std::vector<double> Values) {
-  std::sort(Values.begin(), Values.end());
-  return Values[Values.size() / 2];
-}
-
-void StartupFigures(const Artwork& Art, const std::wstring& BareWindow) {
-  const std::uint32_t Colour = Rgb(GetSysColor(COLOR_MENU));
-  // The bare window: its corners in the menu colour. The menu: the first
-  // and the last pixel of the artwork that differ from that colour, so that
-  // neither can show before the picture does.
-  const std::vector<Probe> Filled{{{0, 0}, Colour}, {{ClientWidth - 1, ClientHeight - 1}, Colour}};
-  std::vector<Probe> Artwork;
-  for (int I = 0; I < ClientWidth * ClientHeight && Artwork.empty(); ++I)
-    if (Art.Background.At(I % ClientWidth, I / ClientWidth) != Colour)
-      Artwork.push_back({{I % ClientWidth, I / ClientWidth}, Art.Background.At(I % ClientWidth, I / ClientWidth)});
-  for (int I = ClientWidth * ClientHeight - 1; I >= 0 && Artwork.size() < 2; --I)
-    if (Art.Background.At(I % ClientWidth, I / ClientWidth) != Colour)
-      Artwork.push_back({{I % ClientWidth, I / ClientWidth}, Art.Background.At(I % ClientWidth, I / ClientWidth)});
-  // Pairs in turns, so that a change in the machine's load falls on both.
-  constexpr int Pairs = 21;
-  std::vector<double> MenuTimes, BareTimes, TimeRatios, MenuPeaks, BarePeaks, PeakRatios;
-  for (int Pair = 0; Pair < Pairs; ++Pair) {
-    const StartFigures Bare = FirstFrame(BareWindow, L"BareWindow", Filled);
-    const StartFigures Menu = FirstFrame(Disc + L"\\menu.exe", L"TAutoForm", Artwork);
-    BareTimes.push_back(Bare.Milliseconds);
-    MenuTimes.push_back(Menu.Milliseconds);
-    TimeRatios.push_back(Menu.Milliseconds / Bare.Milliseconds);
-    BarePeaks.push_back(Bare.PeakKiB);
-    MenuPeaks.push_back(Menu.PeakKiB);
-    PeakRatios.push_back(Menu.PeakKiB / Bare.PeakKiB);
-  }
-  std::printf("under Wine, medians of %d pairs in turns:  menu  bare 32-bit window  median ratio\n", Pairs);
-  std::printf("  start-up to the first frame (ms)      %8.1f  %8.1f  %.3f\n", Median(MenuTimes),
-              Median(BareTimes), Median(TimeRatios));
-  std::printf("  peak working set (KiB)                %8.0f  %8.0f  %.3f\n", Median(MenuPeaks),
-              Median(BarePeaks), Median(PeakRatios));
-}
-
 }  // namespace
+}  // namespace e2e
 
 int wmain(int Count, wchar_t** Arguments) {
+  using namespace e2e;
   const std::wstring Phase = Count > 1 ? Arguments[1] : L"";
   if (Count != (Phase == L"bench" ? 4 : 3)) {
     std::fprintf(stderr, "usage: automation win7|win7-key|xp|folder|folder-5c|folder-outside-gbk ARTDIR\n"
