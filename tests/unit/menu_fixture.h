@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
