@@ -5,13 +5,14 @@ folders of a content folder beside them.
 
     make-image.py --menu MENU.EXE --content DIR --label LABEL --volume-id ID --out DISC.ISO
 
-The content folder must hold the eight setup folders, each with its
-Setup.exe, and only names that the image keeps as they are: Windows reads a
-disc's Joliet names, which hold at most 64 characters, a path of at most
-120, and none of the characters * / : ; ? \\ or control characters. Anything
-else (symbolic links, which Joliet cannot hold, and two names that differ
-only in case, which Windows sees as one, included) is refused with a
-message naming each fault, and no image is written.
+The content folder must hold the eight setup folders that setup-folders.txt
+beside this script lists, each with its Setup.exe, and only names that the
+image keeps as they are: Windows reads a disc's Joliet names, which hold at
+most 64 characters, a path of at most 120, and none of the characters
+* / : ; ? \\ or control characters. Anything else (symbolic links, which
+Joliet cannot hold, and two names that differ only in case, which Windows
+sees as one, included) is refused with a message naming each fault, and no
+image is written.
 A menu.exe or autorun.inf at the content's root, in any case, is replaced
 by the build's.
 """
@@ -22,10 +23,7 @@ import subprocess
 import sys
 import tempfile
 
-SETUP_FOLDERS = [
-    "KVServer", "KVClient", "KVPos", "KVSaaSServer", "KVSaaSClient", "MSDE",
-    "Microsoft SQL Server 2005 Express(32)", "Microsoft SQL Server 2005 Express(64)",
-]
+SETUP_FOLDERS_LIST = os.path.join(os.path.dirname(os.path.abspath(__file__)), "setup-folders.txt")
 REPLACED_AT_ROOT = {"menu.exe", "autorun.inf"}
 JOLIET_NAME_LIMIT = 64    # UTF-16 units in one name
 JOLIET_PATH_LIMIT = 120   # UTF-16 units in a whole path
@@ -34,6 +32,13 @@ JOLIET_FORBIDDEN = set('*/:;?\\')
 
 def utf16_units(text):
     return len(text.encode("utf-16-le")) // 2
+
+
+def read_setup_folders(path):
+    """The folder names the list at path holds: one a line, # lines are comments."""
+    with open(path, encoding="utf-8") as f:
+        names = [line.rstrip("\r\n") for line in f]
+    return [name for name in names if name and not name.startswith("#")]
 
 
 def name_faults(relative):
@@ -56,9 +61,9 @@ def name_faults(relative):
     return faults
 
 
-def content_faults(content):
+def content_faults(content, setup_folders):
     faults = []
-    for folder in SETUP_FOLDERS:
+    for folder in setup_folders:
         setup = os.path.join(content, folder, "Setup.exe")
         if not os.path.isdir(os.path.join(content, folder)):
             faults.append(f"{folder}: the setup folder is missing")
@@ -107,7 +112,13 @@ def main():
         sys.exit(f"make-image: the volume identifier {volid!r} must be 1 to 16 of A-Z, 0-9 and _")
     if not os.path.isdir(args.content):
         sys.exit(f"make-image: the content folder {args.content} does not exist")
-    faults = content_faults(args.content)
+    try:
+        setup_folders = read_setup_folders(SETUP_FOLDERS_LIST)
+    except OSError as error:
+        sys.exit(f"make-image: the list of setup folders cannot be read: {error}")
+    if not setup_folders:
+        sys.exit(f"make-image: {SETUP_FOLDERS_LIST} lists no setup folders")
+    faults = content_faults(args.content, setup_folders)
     if faults:
         print(f"make-image: the content folder {args.content} cannot go on the disc:", file=sys.stderr)
         for fault in faults:

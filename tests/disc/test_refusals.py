@@ -4,6 +4,9 @@ written, for a content folder that lacks a setup folder or program, or that
 holds a name Joliet would change.
 
     test_refusals.py MAKE_IMAGE
+
+A complete content folder holds the setup folders of setup-folders.txt
+beside MAKE_IMAGE, each with its Setup.exe.
 """
 
 import os
@@ -11,9 +14,6 @@ import shutil
 import subprocess
 import sys
 import tempfile
-
-FOLDERS = ["KVServer", "KVClient", "KVPos", "KVSaaSServer", "KVSaaSClient", "MSDE",
-           "Microsoft SQL Server 2005 Express(32)", "Microsoft SQL Server 2005 Express(64)"]
 
 # (case, how to spoil a complete content folder, the lines the refusal must print)
 CASES = [
@@ -39,8 +39,15 @@ CASES = [
 ]
 
 
-def complete_content(root):
-    for folder in FOLDERS:
+def read_setup_folders(path):
+    """The folder names the list at path holds: one a line, # lines are comments."""
+    with open(path, encoding="utf-8") as f:
+        names = [line.rstrip("\r\n") for line in f]
+    return [name for name in names if name and not name.startswith("#")]
+
+
+def complete_content(root, folders):
+    for folder in folders:
         os.makedirs(f"{root}/{folder}")
         with open(f"{root}/{folder}/Setup.exe", "w") as f:
             f.write("stand-in")
@@ -54,19 +61,25 @@ def run(make_image, content, out, menu):
 
 def main():
     make_image = sys.argv[1]
+    folders = read_setup_folders(os.path.join(os.path.dirname(os.path.abspath(make_image)), "setup-folders.txt"))
     failures = []
+    if not folders:
+        failures.append("setup-folders.txt lists no setup folders")
     with tempfile.TemporaryDirectory() as scratch:
         menu = f"{scratch}/menu.exe"
         with open(menu, "w") as f:
             f.write("menu")
         good = f"{scratch}/good"
-        complete_content(good)
+        complete_content(good, folders)
         result = run(make_image, good, f"{scratch}/good.iso", menu)
         if result.returncode != 0 or not os.path.exists(f"{scratch}/good.iso"):
             failures.append(f"a complete content folder was refused: {result.stderr}")
-        for index, (case, spoil, lines) in enumerate(CASES):
+        # Each listed folder is one the image cannot go without.
+        missing = [(f"missing {folder}", lambda c, folder=folder: shutil.rmtree(f"{c}/{folder}"),
+                    [f"{folder}: the setup folder is missing"]) for folder in folders]
+        for index, (case, spoil, lines) in enumerate(CASES + missing):
             content = f"{scratch}/case{index}"
-            complete_content(content)
+            complete_content(content, folders)
             spoil(content)
             out = f"{scratch}/case{index}.iso"
             result = run(make_image, content, out, menu)

@@ -100,55 +100,49 @@ TEST_F(DatabaseEntry, SettingsArgumentIsTheEightPieces) {
 #endif
 }
 
-TEST_F(DatabaseEntry, FirstKeyFoundSkipsTheSecondAndAsks) {
-  AddKey(Key1);
-  Answers({IDYES, IDYES});
+// The registry check: the keys asked about, in order, and the questions and
+// the setup that follow, by the keys there are and the Windows version.
+struct KeyCase {
+  const char* Case;
+  int Major;
+  std::vector<std::pair<const char*, fake::Key>> Keys;
+  std::vector<int> Answers;
+  std::vector<std::string> Queries;
+  std::vector<fake::Box> Questions;
+  const char* Folder;
+  bool Settings;
+};
+
+class RegistryCheck : public DatabaseEntry, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(RegistryCheck, AsksAboutTheKeysThenStartsTheChosenSetup) {
+  const KeyCase& C = GetParam();
+  fake::SetWindowsMajorVersion(C.Major);
+  for (const auto& [Key, Access] : C.Keys) AddKey(Key, Access);
+  for (int B : C.Answers) World().Answers.push_back(Answer(B));
   Click(2);
 
-  EXPECT_EQ(World().RegistryQueries, std::vector<std::string>{Key1});
-  EXPECT_EQ(World().Boxes, (std::vector<fake::Box>{ReinstallQuestion, WidthQuestion}));
-  ExpectLaunched(Express32, SettingsArgument(Express32));
+  EXPECT_EQ(World().RegistryQueries, C.Queries);
+  EXPECT_EQ(World().Boxes, C.Questions);
+  ExpectLaunched(C.Folder, C.Settings ? SettingsArgument(C.Folder) : "");
 }
 
-TEST_F(DatabaseEntry, SecondKeyAloneAsksToo) {
-  AddKey(Key2);
-  Answers({IDYES, IDNO});
-  Click(2);
-
-  EXPECT_EQ(World().RegistryQueries, (std::vector<std::string>{Key1, Key2}));
-  EXPECT_EQ(World().Boxes, (std::vector<fake::Box>{ReinstallQuestion, WidthQuestion}));
-  ExpectLaunched(Express64, SettingsArgument(Express64));
-}
-
-TEST_F(DatabaseEntry, NoKeyAsksNoReinstallQuestion) {
-  fake::SetWindowsMajorVersion(5);
-  Click(2);
-
-  EXPECT_EQ(World().RegistryQueries, (std::vector<std::string>{Key1, Key2}));
-  EXPECT_TRUE(World().Boxes.empty());
-  ExpectLaunched(Msde, "");
-}
-
-TEST_F(DatabaseEntry, KeysThatCannotBeOpenedCountAsAbsent) {
-  fake::SetWindowsMajorVersion(5);
-  AddKey(Key1, fake::Key::AccessDenied);
-  AddKey(Key2, fake::Key::AccessDenied);
-  Click(2);
-
-  EXPECT_EQ(World().RegistryQueries, (std::vector<std::string>{Key1, Key2}));
-  EXPECT_TRUE(World().Boxes.empty());
-  ExpectLaunched(Msde, "");
-}
-
-TEST_F(DatabaseEntry, ReinstallOnOldWindowsAsksOnceThenStartsMsde) {
-  fake::SetWindowsMajorVersion(5);
-  AddKey(Key1);
-  Answers({IDYES});
-  Click(2);
-
-  EXPECT_EQ(World().Boxes, std::vector<fake::Box>{ReinstallQuestion});
-  ExpectLaunched(Msde, "");
-}
+INSTANTIATE_TEST_SUITE_P(
+    ByKeys, RegistryCheck,
+    ::testing::Values(
+        // The first key found: the second is not asked about.
+        KeyCase{"FirstKeyFoundSkipsTheSecondAndAsks", 10, {{Key1, fake::Key::Present}}, {IDYES, IDYES},
+                {Key1}, {ReinstallQuestion, WidthQuestion}, Express32, true},
+        KeyCase{"SecondKeyAloneAsksToo", 10, {{Key2, fake::Key::Present}}, {IDYES, IDNO},
+                {Key1, Key2}, {ReinstallQuestion, WidthQuestion}, Express64, true},
+        KeyCase{"NoKeyAsksNoReinstallQuestion", 5, {}, {}, {Key1, Key2}, {}, Msde, false},
+        KeyCase{"KeysThatCannotBeOpenedCountAsAbsent", 5,
+                {{Key1, fake::Key::AccessDenied}, {Key2, fake::Key::AccessDenied}}, {}, {Key1, Key2}, {},
+                Msde, false},
+        // On old Windows the reinstall question is the only one.
+        KeyCase{"ReinstallOnOldWindowsAsksOnceThenStartsMsde", 5, {{Key1, fake::Key::Present}}, {IDYES},
+                {Key1}, {ReinstallQuestion}, Msde, false}),
+    [](const auto& Info) { return std::string(Info.param.Case); });
 
 TEST_F(DatabaseEntry, DecliningTheReinstallEndsSilently) {
   AddKey(Key1);
@@ -194,7 +188,7 @@ TEST_F(DatabaseEntry, MissingEngineFolderIsReportedByTheLaunchStep) {
 // runs at once, and the request that asked then launches what it set after
 // its own questions.
 TEST_F(DatabaseEntry, AnEntryClickedDuringTheWidthQuestionRunsAtOnce) {
-  Provide("KVServer");
+  Provide(FolderOf(3));
   World().Answers.push_back([this] {
     Click(3);
     return IDYES;
@@ -202,7 +196,7 @@ TEST_F(DatabaseEntry, AnEntryClickedDuringTheWidthQuestionRunsAtOnce) {
   Click(2);
 
   ASSERT_EQ(World().Launches.size(), 2u);
-  EXPECT_EQ(World().Launches[0].File, EntrySetup("KVServer"));
+  EXPECT_EQ(World().Launches[0].File, EntrySetup(FolderOf(3)));
   EXPECT_EQ(World().Launches[0].Parameters, "");
   EXPECT_EQ(World().Launches[1].File, EntrySetup(Express32));
   EXPECT_EQ(World().Launches[1].Parameters, SettingsArgument(Express32));

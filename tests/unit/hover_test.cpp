@@ -9,21 +9,6 @@
 
 namespace {
 
-struct Entry {
-  TImage* TAutoForm::*Control;
-  int Tag;
-  TRect Rect;
-};
-
-// The pictures, top to bottom on the screen, with their rectangles.
-const Entry Entries[] = {
-    {&TAutoForm::Image2, 2, {391, 48, 605, 79}},   {&TAutoForm::Image3, 3, {391, 86, 605, 117}},
-    {&TAutoForm::Image4, 4, {391, 123, 605, 154}}, {&TAutoForm::Image5, 5, {391, 161, 605, 192}},
-    {&TAutoForm::Image8, 6, {391, 241, 605, 272}}, {&TAutoForm::Image7, 8, {391, 278, 605, 309}},
-    {&TAutoForm::Image6, 7, {391, 354, 605, 385}},
-};
-const char* const Folders[] = {"", "", "", "KVServer", "KVClient", "KVPos", "KVSaaSServer", "", "KVSaaSClient"};
-
 constexpr TPoint OnTheBackground{100, 100};
 constexpr TPoint OffTheWindow{-40, 100};
 
@@ -33,8 +18,8 @@ protected:
   static std::vector<int> Shown() {
     std::vector<int> Tags;
     if (AutoForm->Image1->Visible) Tags.push_back(1);
-    for (const Entry& E : Entries)
-      if ((AutoForm->*E.Control)->Visible) Tags.push_back(E.Tag);
+    for (const MenuEntry& E : Entries)
+      if ((AutoForm->*E.Picture)->Visible) Tags.push_back(E.Tag);
     return Tags;
   }
   static std::vector<int> BackgroundAnd(int Tag) { return {1, Tag}; }
@@ -47,7 +32,7 @@ const std::vector<int> Hover::Nothing{};
 TEST_F(Hover, AtStartOnlyTheBackgroundIsShown) { EXPECT_EQ(Shown(), BackgroundOnly); }
 
 TEST_F(Hover, EachRectangleHoldsItsLeftAndTopEdgesButNotItsRightAndBottom) {
-  for (const Entry& E : Entries) {
+  for (const MenuEntry& E : Entries) {
     SCOPED_TRACE(E.Tag);
     const TRect& R = E.Rect;
     fake::MoveTo({R.Left, R.Top});
@@ -67,16 +52,21 @@ TEST_F(Hover, EachRectangleHoldsItsLeftAndTopEdgesButNotItsRightAndBottom) {
 }
 
 TEST_F(Hover, TheRightAndBottomEdgeExamples) {
-  fake::MoveTo({605, 60});
+  const TRect& Top = Entries[0].Rect;
+  fake::MoveTo({Top.Right, 60});
   EXPECT_EQ(Shown(), BackgroundOnly);
-  fake::MoveTo({500, 79});
+  fake::MoveTo({500, Top.Bottom});
   EXPECT_EQ(Shown(), BackgroundOnly);
 }
 
 TEST_F(Hover, CrossingTheGapBetweenTwoEntries) {
-  for (int Y = 60; Y <= 95; ++Y) {
+  const MenuEntry& Upper = Entries[0];
+  const MenuEntry& Lower = Entries[1];
+  for (int Y = Upper.Rect.Bottom - 19; Y <= Lower.Rect.Top + 9; ++Y) {
     fake::MoveTo({450, Y});
-    const std::vector<int> Expected = Y < 79 ? BackgroundAnd(2) : Y < 86 ? BackgroundOnly : BackgroundAnd(3);
+    const std::vector<int> Expected = Y < Upper.Rect.Bottom ? BackgroundAnd(Upper.Tag)
+                                      : Y < Lower.Rect.Top  ? BackgroundOnly
+                                                            : BackgroundAnd(Lower.Tag);
     EXPECT_EQ(Shown(), Expected) << "y " << Y;
   }
 }
@@ -106,7 +96,7 @@ TEST_F(Hover, TheConvertedPointerDecidesNotTheEventsCoordinates) {
 // Released outside, the window is blank until the pointer next moves over
 // it; from then on the pictures follow the rule as before.
 TEST_F(Hover, ABackgroundPressDraggedOutAndReleasedThereBlanksTheWindowUntilTheNextMove) {
-  Provide("KVServer");
+  Provide(FolderOf(3));
   fake::MoveTo(OnTheBackground);
   fake::Press();
   fake::MoveTo({700, 100});
@@ -123,7 +113,7 @@ TEST_F(Hover, ABackgroundPressDraggedOutAndReleasedThereBlanksTheWindowUntilTheN
 }
 
 TEST_F(Hover, ABackgroundPressDraggedOutAndBackRestoresTheMenu) {
-  Provide("KVServer");
+  Provide(FolderOf(3));
   fake::MoveTo(OnTheBackground);
   fake::Press();
   fake::MoveTo({700, 100});
@@ -140,16 +130,16 @@ TEST_F(Hover, ABackgroundPressDraggedOutAndBackRestoresTheMenu) {
 }
 
 TEST_F(Hover, ALitEntryTakesTheClickAndStartsItsSetup) {
-  for (const Entry& E : Entries) {
-    if (E.Tag == 2 || E.Tag == 7) continue;
+  for (const MenuEntry& E : Entries) {
+    if (!*E.Folder) continue;  // the database and exit entries have tests of their own
     SCOPED_TRACE(E.Tag);
     fake::Reset();
     Start(Root + "menu.exe");
-    Provide(Folders[E.Tag]);
+    Provide(E.Folder);
     fake::MoveTo({E.Rect.Left + 5, E.Rect.Top + 5});
     fake::ClickHere();
     ASSERT_EQ(World().Launches.size(), 1u);
-    EXPECT_EQ(World().Launches[0].File, EntrySetup(Folders[E.Tag]));
+    EXPECT_EQ(World().Launches[0].File, EntrySetup(E.Folder));
   }
 }
 
@@ -168,7 +158,7 @@ TEST_F(Hover, AClickOnTheBackgroundDoesNothing) {
 }
 
 TEST_F(Hover, AHiddenEntryTakesNoClick) {
-  Provide("KVServer");
+  Provide(FolderOf(3));
   // The pointer arrives over the entry with no move the window sees.
   fake::State().Cursor = {fake::State().ClientOrigin.x + 450, fake::State().ClientOrigin.y + 100};
   fake::ClickHere();
@@ -176,7 +166,7 @@ TEST_F(Hover, AHiddenEntryTakesNoClick) {
 }
 
 TEST_F(Hover, APressOnAnEntryReleasedOutsideItIsNoClick) {
-  Provide("KVServer");
+  Provide(FolderOf(3));
   fake::MoveTo({450, 100});
   fake::Press();
   fake::MoveTo({450, 130});
@@ -190,20 +180,20 @@ TEST_F(Hover, APressOnAnEntryReleasedOutsideItIsNoClick) {
 
 TEST_F(Hover, TheFrameShowsTheBackgroundWithExactlyTheEntryUnderThePointer) {
   const TBitmap& Background = AutoForm->Image1->Picture.Bitmap;
-  auto Check = [&](const Entry* Lit) {
+  auto Check = [&](const MenuEntry* Lit) {
     const fake::Frame F = fake::Paint();
     ASSERT_EQ(F.Width, 633);
     ASSERT_EQ(F.Height, 421);
     for (int Y = 0; Y < F.Height; ++Y)
       for (int X = 0; X < F.Width; ++X) {
         const bool OnLit = Lit && PtInRect(&Lit->Rect, {X, Y});
-        const std::uint32_t Expected = OnLit ? (AutoForm->*Lit->Control)->Picture.Bitmap.Pixel(X - Lit->Rect.Left, Y - Lit->Rect.Top)
+        const std::uint32_t Expected = OnLit ? (AutoForm->*Lit->Picture)->Picture.Bitmap.Pixel(X - Lit->Rect.Left, Y - Lit->Rect.Top)
                                              : Background.Pixel(X, Y);
         ASSERT_EQ(F.At(X, Y), Expected) << X << "," << Y;
       }
   };
   Check(nullptr);
-  for (const Entry& E : Entries) {
+  for (const MenuEntry& E : Entries) {
     SCOPED_TRACE(E.Tag);
     fake::MoveTo(OnTheBackground);
     fake::MoveTo({E.Rect.Left + 7, E.Rect.Top + 3});

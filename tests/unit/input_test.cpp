@@ -12,22 +12,33 @@ constexpr TPoint OnButton{15, 25};
 constexpr TPoint OffButton{60, 50};
 constexpr TPoint OutsideWindow{150, 40};
 
-TEST_F(Input, AHiddenPictureLeavesTheInputToTheOneBelow) {
+// The button's picture over the background: hidden (as the form makes it),
+// the input goes to the background below it; shown, the picture takes the
+// moves and the click.
+struct OnTopCase {
+  const char* Case;
+  bool ButtonShown;
+  bool BackMoved;      // the background got the move onto the button
+  bool ButtonClicked;  // the button got the click
+};
+
+class PictureOnTop : public TestFormTest, public ::testing::WithParamInterface<OnTopCase> {};
+
+TEST_P(PictureOnTop, TakesTheInputOnlyWhenVisible) {
+  const OnTopCase& C = GetParam();
   Build();
+  if (C.ButtonShown) Form->Button->Visible = true;
   fake::MoveTo(OnButton);
   fake::ClickHere();
-  EXPECT_EQ(Form->Moves, (std::vector<TTestForm::Move>{{Form->Back, OnButton}}));
-  EXPECT_TRUE(Form->Clicks.empty());
+  EXPECT_EQ(Form->Moves, (C.BackMoved ? std::vector<TTestForm::Move>{{Form->Back, OnButton}}
+                                      : std::vector<TTestForm::Move>{}));
+  EXPECT_EQ(Form->Clicks, C.ButtonClicked ? std::vector<TObject*>{Form->Button} : std::vector<TObject*>{});
 }
 
-TEST_F(Input, AVisiblePictureTakesTheMovesAndTheClick) {
-  Build();
-  Form->Button->Visible = true;
-  fake::MoveTo(OnButton);
-  fake::ClickHere();
-  EXPECT_TRUE(Form->Moves.empty());
-  EXPECT_EQ(Form->Clicks, std::vector<TObject*>{Form->Button});
-}
+INSTANTIATE_TEST_SUITE_P(Cases, PictureOnTop,
+                         ::testing::Values(OnTopCase{"AHiddenPictureLeavesTheInputToTheOneBelow", false, true, false},
+                                           OnTopCase{"AVisiblePictureTakesTheMovesAndTheClick", true, false, true}),
+                         [](const auto& Info) { return std::string(Info.param.Case); });
 
 TEST_F(Input, MovesArriveInTheReceivingControlsCoordinates) {
   Build();

@@ -5,23 +5,14 @@
 
 namespace {
 
-struct Entry {
-  int Tag;
-  const char* Folder;
-};
-
-// Every component entry, by tag (not by control: Image8 carries tag 6).
-const Entry ComponentEntries[] = {
-    {3, "KVServer"}, {4, "KVClient"}, {5, "KVPos"}, {6, "KVSaaSServer"}, {8, "KVSaaSClient"},
-};
-
 std::string FolderMessage(const std::string& Dir) { return "文件夹 '" + Dir + "' 不存在！"; }
 std::string FileMessage(const std::string& File) { return "文件 '" + File + "' 不存在！"; }
 
-class ComponentEntry : public MenuTest, public ::testing::WithParamInterface<Entry> {};
+// Every component entry, by tag (not by picture: Image8 carries tag 6).
+class ComponentEntry : public MenuTest, public ::testing::WithParamInterface<MenuEntry> {};
 
 TEST_P(ComponentEntry, StartsItsSetupFromItsOwnFolder) {
-  const Entry& E = GetParam();
+  const MenuEntry& E = GetParam();
   Provide(E.Folder);
   Click(E.Tag);
 
@@ -35,7 +26,7 @@ TEST_P(ComponentEntry, StartsItsSetupFromItsOwnFolder) {
 }
 
 TEST_P(ComponentEntry, MissingFolderShowsOnlyTheFolderMessage) {
-  const Entry& E = GetParam();
+  const MenuEntry& E = GetParam();
   Click(E.Tag);
 
   const fake::Box Expected{fake::BoxKind::Application, fake::ApplicationHandle,
@@ -48,7 +39,7 @@ TEST_P(ComponentEntry, MissingFolderShowsOnlyTheFolderMessage) {
 }
 
 TEST_P(ComponentEntry, MissingProgramShowsOnlyTheFileMessage) {
-  const Entry& E = GetParam();
+  const MenuEntry& E = GetParam();
   fake::AddFolder(EntryDir(E.Folder));
   fake::AddFile(OnDisc({E.Folder, "setup.ini"}));
   Click(E.Tag);
@@ -61,7 +52,7 @@ TEST_P(ComponentEntry, MissingProgramShowsOnlyTheFileMessage) {
   EXPECT_EQ(World().CurrentDir, Root);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllComponents, ComponentEntry, ::testing::ValuesIn(ComponentEntries),
+INSTANTIATE_TEST_SUITE_P(AllComponents, ComponentEntry, ::testing::ValuesIn(ComponentEntries()),
                          [](const auto& Info) { return std::string(Info.param.Folder); });
 
 using LaunchStep = MenuTest;
@@ -70,17 +61,18 @@ using LaunchStep = MenuTest;
 // the opening quote and the path, one after the closing quote, and the
 // full-width exclamation mark A3 A1 at the end.
 TEST_F(LaunchStep, MessagesHaveTheExactBytes) {
+  const std::string Server = FolderOf(3);
 #if defined(_WIN32)
-  const std::string FolderText = "\xCE\xC4\xBC\xFE\xBC\xD0 'D:\\KVServer\\' \xB2\xBB\xB4\xE6\xD4\xDA\xA3\xA1";
-  const std::string FileText = "\xCE\xC4\xBC\xFE 'D:\\KVServer\\Setup.exe' \xB2\xBB\xB4\xE6\xD4\xDA\xA3\xA1";
+  const std::string FolderText = "\xCE\xC4\xBC\xFE\xBC\xD0 'D:\\" + Server + "\\' \xB2\xBB\xB4\xE6\xD4\xDA\xA3\xA1";
+  const std::string FileText = "\xCE\xC4\xBC\xFE 'D:\\" + Server + "\\Setup.exe' \xB2\xBB\xB4\xE6\xD4\xDA\xA3\xA1";
 #else
-  const std::string FolderText = "\xCE\xC4\xBC\xFE\xBC\xD0 '/KVServer/' \xB2\xBB\xB4\xE6\xD4\xDA\xA3\xA1";
-  const std::string FileText = "\xCE\xC4\xBC\xFE '/KVServer/Setup.exe' \xB2\xBB\xB4\xE6\xD4\xDA\xA3\xA1";
+  const std::string FolderText = "\xCE\xC4\xBC\xFE\xBC\xD0 '/" + Server + "/' \xB2\xBB\xB4\xE6\xD4\xDA\xA3\xA1";
+  const std::string FileText = "\xCE\xC4\xBC\xFE '/" + Server + "/Setup.exe' \xB2\xBB\xB4\xE6\xD4\xDA\xA3\xA1";
 #endif
   const std::string Caption = "Quendra\xB0\xB2\xD7\xB0\xB3\xCC\xD0\xF2";
 
   Click(3);
-  fake::AddFolder(EntryDir("KVServer"));
+  fake::AddFolder(EntryDir(Server));
   Click(3);
 
   ASSERT_EQ(World().Boxes.size(), 2u);
@@ -91,17 +83,17 @@ TEST_F(LaunchStep, MessagesHaveTheExactBytes) {
 }
 
 TEST_F(LaunchStep, EachRequestSetsItsOwnPaths) {
-  Provide("KVServer");
-  Provide("KVPos");
+  Provide(FolderOf(3));
+  Provide(FolderOf(5));
   Click(3);
   Click(5);
-  Click(4);  // KVClient is missing: its own folder is reported, not an earlier one
+  Click(4);  // its folder is missing: that folder is reported, not an earlier one
 
   ASSERT_EQ(World().Launches.size(), 2u);
-  EXPECT_EQ(World().Launches[0].File, EntrySetup("KVServer"));
-  EXPECT_EQ(World().Launches[1].File, EntrySetup("KVPos"));
+  EXPECT_EQ(World().Launches[0].File, EntrySetup(FolderOf(3)));
+  EXPECT_EQ(World().Launches[1].File, EntrySetup(FolderOf(5)));
   ASSERT_EQ(World().Boxes.size(), 1u);
-  EXPECT_EQ(World().Boxes[0].Text, FolderMessage(EntryDir("KVClient")));
+  EXPECT_EQ(World().Boxes[0].Text, FolderMessage(EntryDir(FolderOf(4))));
 }
 
 // A setup that is there but cannot be started says so, with the system's
@@ -121,7 +113,7 @@ TEST_F(LaunchStep, ASetupTheShellCannotStartSaysSoWithTheSystemsReason) {
       {31, 0, "' 无法启动！"},                      // no reason given
       {5, ERROR_CANCELLED, nullptr},                // the user declined the elevation
   };
-  Provide("KVServer");
+  Provide(FolderOf(3));
   for (const Case& C : Cases) {
     SCOPED_TRACE(C.Error);
     World().Boxes.clear();
@@ -130,7 +122,7 @@ TEST_F(LaunchStep, ASetupTheShellCannotStartSaysSoWithTheSystemsReason) {
     Click(3);
     if (C.Message) {
       const fake::Box Expected{fake::BoxKind::Application, fake::ApplicationHandle,
-                               "文件 '" + EntrySetup("KVServer") + C.Message, "Quendra安装程序", 0};
+                               "文件 '" + EntrySetup(FolderOf(3)) + C.Message, "Quendra安装程序", 0};
       ASSERT_EQ(World().Boxes.size(), 1u);
       EXPECT_EQ(World().Boxes[0], Expected);
     } else {
@@ -142,14 +134,14 @@ TEST_F(LaunchStep, ASetupTheShellCannotStartSaysSoWithTheSystemsReason) {
 }
 
 TEST_F(LaunchStep, TheSameEntryCanBeStartedTwice) {
-  Provide("KVServer");
+  Provide(FolderOf(3));
   Click(3);
   Click(3);
   EXPECT_EQ(World().Launches.size(), 2u);
 }
 
 TEST_F(LaunchStep, ExitClosesWithoutAQuestion) {
-  Provide("KVServer");
+  Provide(FolderOf(3));
   Click(3);
   Click(7);
 
@@ -160,7 +152,7 @@ TEST_F(LaunchStep, ExitClosesWithoutAQuestion) {
 }
 
 TEST_F(LaunchStep, TagsWithoutAnEntryDoNothing) {
-  for (const auto& E : ComponentEntries) Provide(E.Folder);
+  for (const MenuEntry& E : ComponentEntries()) Provide(E.Folder);
   for (int Tag : {-1, 0, 1, 9, 100}) Click(Tag);
 
   EXPECT_TRUE(World().Launches.empty());

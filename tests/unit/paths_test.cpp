@@ -4,46 +4,50 @@
 
 namespace {
 
-using ApplicationFolder = MenuTest;
+// The folder the menu is started from, and the paths of the server entry's
+// setup started from there.
+struct FolderCase {
+  const char* Case;
+  const char* ExePath;
+  const char* Folder;  // the application folder: the menu's current directory after the start
+};
 
-TEST_F(ApplicationFolder, AtTheDiscRootIsTheRootItself) {
-  Start(Root + "menu.exe");
-  Provide("KVServer");
-  Click(3);
-  ASSERT_EQ(World().Launches.size(), 1u);
+class ApplicationFolder : public MenuTest, public ::testing::WithParamInterface<FolderCase> {};
+
+TEST_P(ApplicationFolder, HoldsTheSetupFoldersTheMenuStarts) {
 #if defined(_WIN32)
-  EXPECT_EQ(World().Launches[0].File, "D:\\KVServer\\Setup.exe");
-  EXPECT_EQ(World().CurrentDir, "D:\\");
+  const std::string Delim = "\\";
 #else
-  EXPECT_EQ(World().Launches[0].File, "/KVServer/Setup.exe");
-  EXPECT_EQ(World().CurrentDir, "/");
+  const std::string Delim = "/";
 #endif
-}
-
-TEST_F(ApplicationFolder, InAFolderEndsWithExactlyOneDelimiter) {
-  Start(OnDisc({"cd", "menu.exe"}));
-  fake::AddFile(OnDisc({"cd", "KVServer", "Setup.exe"}));
+  const FolderCase& C = GetParam();
+  const std::string Setup = C.Folder + std::string(FolderOf(3)) + Delim + "Setup.exe";
+  Start(C.ExePath);
+  fake::AddFile(Setup);
   Click(3);
   ASSERT_EQ(World().Launches.size(), 1u);
+  EXPECT_EQ(World().Launches[0].File, Setup);
+  EXPECT_EQ(World().Launches[0].CurrentDir, C.Folder + std::string(FolderOf(3)) + Delim);
+  EXPECT_EQ(World().CurrentDir, C.Folder);
+}
+
 #if defined(_WIN32)
-  EXPECT_EQ(World().Launches[0].File, "D:\\cd\\KVServer\\Setup.exe");
-  EXPECT_EQ(World().Launches[0].CurrentDir, "D:\\cd\\KVServer\\");
-  EXPECT_EQ(World().CurrentDir, "D:\\cd\\");
+const FolderCase FolderCases[] = {
+    {"AtTheDiscRootIsTheRootItself", "D:\\menu.exe", "D:\\"},
+    {"InAFolderEndsWithExactlyOneDelimiter", "D:\\cd\\menu.exe", "D:\\cd\\"},
+    // 運 is DF 5C in code page 936
+    {"EndingInACharacterWhoseSecondByteIsABackslashStillGetsItsDelimiter", "D:\\運\\menu.exe", "D:\\運\\"},
+};
 #else
-  EXPECT_EQ(World().Launches[0].File, "/cd/KVServer/Setup.exe");
-  EXPECT_EQ(World().Launches[0].CurrentDir, "/cd/KVServer/");
-  EXPECT_EQ(World().CurrentDir, "/cd/");
+const FolderCase FolderCases[] = {
+    {"AtTheDiscRootIsTheRootItself", "/menu.exe", "/"},
+    {"InAFolderEndsWithExactlyOneDelimiter", "/cd/menu.exe", "/cd/"},
+    {"EndingInACharacterWhoseSecondByteIsABackslashStillGetsItsDelimiter", "/運/menu.exe", "/運/"},
+};
 #endif
-}
 
-TEST_F(ApplicationFolder, EndingInACharacterWhoseSecondByteIsABackslashStillGetsItsDelimiter) {
-  Start(OnDisc({"運", "menu.exe"}));  // 運 is DF 5C in code page 936
-  fake::AddFile(OnDisc({"運", "KVServer", "Setup.exe"}));
-  Click(3);
-  ASSERT_EQ(World().Launches.size(), 1u);
-  EXPECT_EQ(World().Launches[0].File, OnDisc({"運", "KVServer", "Setup.exe"}));
-  EXPECT_EQ(World().CurrentDir, OnDisc({"運", ""}));
-}
+INSTANTIATE_TEST_SUITE_P(Examples, ApplicationFolder, ::testing::ValuesIn(FolderCases),
+                         [](const auto& Info) { return std::string(Info.param.Case); });
 
 struct DirCase {
   const char* FileName;
