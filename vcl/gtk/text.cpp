@@ -1,5 +1,6 @@
 // Text conversion at the GTK backend's boundary: code page 936 bytes (held
-// by AnsiString) to and from UTF-8 (GTK's texts and Linux file names).
+// by AnsiString) to and from UTF-8 (GTK's texts and Linux file names):
+//   TextFromUtf8  FromUtf8 below
 // GB18030 stands in for code page 936 in both directions: it gives every
 // GBK character the same bytes and encodes the rest of Unicode too, so a
 // file name outside GBK survives the trip in and out.
