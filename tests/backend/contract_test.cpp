@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "AutoMain.h"
 #include "backend.h"
 #include "contract_platform.h"
@@ -144,59 +147,55 @@ TEST_F(MenuWindow, GoesWhereTheCorePlacesItInThePrimaryWorkArea) {
   });
 }
 
-// Shows a box by Show while the menu window is up, and tells whether the
-// window took input while the box was shown, and after it.
-struct BoxRun {
-  int Answer = 0;
-  bool Probed = false;
-  bool InputWhileShown = false;
-  bool InputBefore = false;
-  bool InputAfter = false;
+// A message box shown while the menu window is up, and whether the window
+// takes input while the box is shown: every box keeps it from the window
+// it disables, and gives it back once answered.
+struct BoxCase {
+  const char* Name;
+  std::function<int()> Show;
+  int Button;  // pressed while the box is shown, and returned
+  bool InputWhileShown;
 };
-BoxRun RunBox(int Button, const std::function<int()>& Show) {
-  BoxRun Run;
+
+class MessageBoxes : public MenuWindow, public ::testing::WithParamInterface<BoxCase> {};
+
+TEST_P(MessageBoxes, DisableWhatTheyOwnUntilAnswered) {
+  const BoxCase& C = GetParam();
+  bool Probed = false, InputBefore = false, InputWhileShown = false, InputAfter = false;
+  int Answer = 0;
   contract::WhileShown(*AutoForm, [&] {
-    Run.InputBefore = contract::TakesInput(AutoForm->Handle);
+    InputBefore = contract::TakesInput(Window());
     contract::WhileTheNextBoxIsShown(
         [&] {
-          Run.Probed = true;
-          Run.InputWhileShown = contract::TakesInput(AutoForm->Handle);
+          Probed = true;
+          InputWhileShown = contract::TakesInput(Window());
         },
-        Button);
-    Run.Answer = Show();
-    Run.InputAfter = contract::TakesInput(AutoForm->Handle);
+        C.Button);
+    Answer = C.Show();
+    InputAfter = contract::TakesInput(Window());
   });
-  return Run;
+  EXPECT_TRUE(Probed);
+  EXPECT_TRUE(InputBefore);
+  EXPECT_EQ(InputWhileShown, C.InputWhileShown);
+  EXPECT_TRUE(InputAfter);
+  EXPECT_EQ(Answer, C.Button);
 }
 
-TEST_F(MenuWindow, AnApplicationBoxKeepsInputFromTheWindowUntilAnswered) {
-  const BoxRun Run = RunBox(IDOK, [] { return backend::ApplicationMessageBox("文件不存在！", "标题", MB_OK); });
-  EXPECT_TRUE(Run.Probed);
-  EXPECT_TRUE(Run.InputBefore);
-  EXPECT_FALSE(Run.InputWhileShown);
-  EXPECT_TRUE(Run.InputAfter);
-  EXPECT_EQ(Run.Answer, IDOK);
-}
-
-TEST_F(MenuWindow, ABoxOwnedByTheApplicationWindowLeavesTheWindowTakingInput) {
-  const BoxRun Run = RunBox(IDNO, [] {
-    return backend::OwnedMessageBox(backend::ApplicationWindow(), "是否继续？", "询问", MB_ICONQUESTION | MB_YESNO);
-  });
-  EXPECT_TRUE(Run.Probed);
-  EXPECT_TRUE(Run.InputWhileShown);
-  EXPECT_TRUE(Run.InputAfter);
-  EXPECT_EQ(Run.Answer, IDNO);
-}
-
-TEST_F(MenuWindow, ABoxOwnedByTheWindowKeepsInputFromItUntilAnswered) {
-  const BoxRun Run = RunBox(IDYES, [] {
-    return backend::OwnedMessageBox(AutoForm->Handle, "是否继续？", "询问", MB_ICONQUESTION | MB_YESNO);
-  });
-  EXPECT_TRUE(Run.Probed);
-  EXPECT_FALSE(Run.InputWhileShown);
-  EXPECT_TRUE(Run.InputAfter);
-  EXPECT_EQ(Run.Answer, IDYES);
-}
+INSTANTIATE_TEST_SUITE_P(
+    ByOwner, MessageBoxes,
+    ::testing::Values(
+        BoxCase{"ApplicationBox", [] { return backend::ApplicationMessageBox("文件不存在！", "标题", MB_OK); }, IDOK,
+                false},
+        BoxCase{"OwnedByTheApplicationWindow",
+                [] {
+                  return backend::OwnedMessageBox(backend::ApplicationWindow(), "是否继续？", "询问",
+                                                  MB_ICONQUESTION | MB_YESNO);
+                },
+                IDNO, true},
+        BoxCase{"OwnedByTheMenuWindow",
+                [] { return backend::OwnedMessageBox(AutoForm->Handle, "是否继续？", "询问", MB_ICONQUESTION | MB_YESNO); },
+                IDYES, false}),
+    [](const ::testing::TestParamInfo<BoxCase>& Info) { return std::string(Info.param.Name); });
 
 }  // namespace
 

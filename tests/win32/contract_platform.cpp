@@ -11,7 +11,13 @@
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "scratch_folder.h"
+
+// The registry views mean what the contract test says only from a 32-bit
+// program, as the product is.
+static_assert(sizeof(void*) == 4, "the Windows tests run 32-bit code");
 
 namespace contract {
 
@@ -106,6 +112,16 @@ void ScratchKeys::Make(std::string_view Name, View In) {
                       nullptr) == ERROR_SUCCESS)
     RegCloseKey(Made);
   Keys->Made.push_back({Key, Flag});
+  // A key of one view only must be out of the other's sight, else finding
+  // it in "either view" would prove nothing.
+  if (Flag) {
+    const REGSAM Other = Flag == KEY_WOW64_64KEY ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+    ::HKEY Seen = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, Key.c_str(), 0, KEY_READ | Other, &Seen) == ERROR_SUCCESS) {
+      RegCloseKey(Seen);
+      ADD_FAILURE() << "a key made in one registry view is seen in the other";
+    }
+  }
 }
 
 vcl::AnsiString ScratchKeys::Base() const { return Layer(Keys->Base); }
